@@ -10,5 +10,12 @@ cmake --build "$build" --target fuzz_lrc
 corpus="$build/lrc-corpus"
 mkdir -p "$corpus"
 cp "$root"/tests/fuzz/seeds/* "$corpus"/ 2>/dev/null || true
-"$build/tests/fuzz/fuzz_lrc" -max_total_time="$seconds" -max_len=1048576 -timeout=2 \
-    -rss_limit_mb=4096 -print_final_stats=1 "$corpus"
+log="$build/fuzz_lrc.log"
+echo "fuzz: running the subtitle reader's fuzz target for $seconds s (log: $log)"
+if ! "$build/tests/fuzz/fuzz_lrc" -max_total_time="$seconds" -max_len=1048576 -timeout=2 \
+    -rss_limit_mb=4096 -print_final_stats=1 "$corpus" >"$log" 2>&1; then
+    tail -n 60 "$log"
+    echo "fuzz: FAILED" >&2
+    exit 1
+fi
+grep -E '^(Done|stat::(number_of_executed_units|slowest_unit_time_sec|peak_rss_mb))' "$log"
