@@ -1,6 +1,7 @@
 #pragma once
 
 #include "repeat/RepeatView.h"
+#include "subtitle/OffsetStore.h"
 
 #include <QByteArray>
 #include <QString>
@@ -56,7 +57,7 @@ struct AppState {
     // Subtitle offset of the loaded file in milliseconds.
     int offsetMs = 0;
     // Digest of the loaded MP3, the key of its offset record.
-    QByteArray mp3Digest = QByteArray(16, '\0');
+    FileDigest mp3Digest{};
     // Both exist while bLoaded.
     std::unique_ptr<Player> player;
     std::unique_ptr<LineTable> lineTable;

@@ -32,6 +32,11 @@ int LineTable::load(const QString& path) {
     QByteArray bytes(kMaxFileBytes, Qt::Uninitialized);
     const std::size_t got =
         std::fread(bytes.data(), 1, static_cast<std::size_t>(bytes.size()), file.get());
+    // A file that opens but cannot be read (a folder, an I/O error) is unreadable, not invalid.
+    if (std::ferror(file.get())) {
+        loadErrno_ = errno;
+        return CannotOpen;
+    }
     file.reset();
     bytes.truncate(static_cast<qsizetype>(got));
     return loadBytes(bytes);

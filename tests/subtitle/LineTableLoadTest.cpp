@@ -3,6 +3,7 @@
 #include "subtitle/LineTable.h"
 #include "subtitle/LrcScanner.h"
 
+#include <QDir>
 #include <gtest/gtest.h>
 #include <utility>
 #include <vector>
@@ -152,6 +153,11 @@ TEST_F(LineTableLoad, MissingFileSetsErrno) {
     EXPECT_EQ(table.load(dir.path("missing.lrc")), LineTable::CannotOpen);
     EXPECT_EQ(errno, ENOENT);
     EXPECT_EQ(table.loadErrno(), ENOENT);
+
+    // A folder opens but cannot be read.
+    ASSERT_TRUE(QDir().mkpath(dir.path("folder.lrc")));
+    EXPECT_EQ(table.load(dir.path("folder.lrc")), LineTable::CannotOpen);
+    EXPECT_EQ(table.loadErrno(), EISDIR);
 }
 
 TEST_F(LineTableLoad, ReadsOnlyTheFirst204799Bytes) {
