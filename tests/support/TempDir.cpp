@@ -6,7 +6,8 @@
 
 namespace kwtest {
 
-TempDir::TempDir() : dir_(QDir::tempPath() + "/kwtest-XXXXXX") {
+TempDir::TempDir(const QString& parent)
+    : dir_((parent.isEmpty() ? QDir::tempPath() : parent) + "/kwtest-XXXXXX") {
     EXPECT_TRUE(dir_.isValid());
 }
 

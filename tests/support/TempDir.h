@@ -10,7 +10,8 @@ namespace kwtest {
 // A scratch folder removed with the fixture; files are written as raw bytes.
 class TempDir {
 public:
-    TempDir();
+    // A folder under `parent`, by default the system's temporary folder.
+    explicit TempDir(const QString& parent = {});
     QString path(const QString& name) const;
     QString write(const QString& name, const QByteArray& bytes) const;
     static QByteArray read(const QString& path);
