@@ -1,6 +1,7 @@
 #pragma once
 
 #include "playback/Player.h"
+#include "repeat/PreciseWake.h"
 #include "repeat/RepeatView.h"
 #include "repeat/StatusTexts.h"
 
@@ -41,7 +42,7 @@ public:
     // The 10 ms poll runs exactly while playing.
     bool isPolling() const { return pollTimer_.isActive(); }
     // A wake-up armed at the next line's start, between two polls; 0 when none is armed.
-    int boundaryWakeMs() const;
+    int boundaryWakeMs() const { return boundaryWake_.armedMs(); }
 
 private:
     void onGraphNotify(Player& player) override;
@@ -62,7 +63,7 @@ private:
     QTimer pollTimer_;
     // Wakes the poll at the moment the next line starts, when that falls between two polls,
     // so that a repeat seek is not up to a whole poll late.
-    QTimer boundaryTimer_;
+    PreciseWake boundaryWake_;
     TimeText timeText_;
     TimeText shownTimeText_;
     StatusText counterText_;
