@@ -32,12 +32,12 @@ void RepeatController::playPause() {
     switch (state_.playState) {
     case kStopped:
         player.seekMs(state_.lineTable->line(state_.curLine).startMs);
-        if (!startPlaying(player.run()))
+        if (!runSucceeded(player.run()))
             return;
         state_.repeatDone = 1;
         break;
     case kPaused:
-        if (!startPlaying(player.run()))
+        if (!runSucceeded(player.run()))
             return;
         break;
     case kPlaying:
@@ -60,7 +60,7 @@ void RepeatController::playPause() {
     armBoundaryWake();
 }
 
-bool RepeatController::startPlaying(ResultCode code) {
+bool RepeatController::runSucceeded(ResultCode code) {
     if (!failed(code))
         return true;
     view_.showError(withDetail(text::kRunFailed, code));

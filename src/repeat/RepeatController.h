@@ -47,7 +47,8 @@ public:
 private:
     void onGraphNotify(Player& player) override;
 
-    bool startPlaying(ResultCode code);
+    // False after showing the run-failure message for a failed run.
+    bool runSucceeded(ResultCode code);
     // Whether the current sentence is heard again rather than left behind.
     bool repeatsAtEnd() const;
     void crossedBoundary();
