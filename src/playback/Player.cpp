@@ -1,5 +1,6 @@
 #include "playback/Player.h"
 
+#include <algorithm>
 #include <cmath>
 #include <utility>
 
@@ -57,11 +58,9 @@ ResultCode Player::stop() {
 void Player::seekMs(std::int32_t ms) {
     if (!built_)
         return;
-    std::int64_t target = ms < 0 ? 0 : ms;
-    const std::int64_t length = durationMs();
-    if (target > length)
-        target = length;
-    pipeline_->seek(target * kNsPerMs);
+    // Clamped to the exact length, not its whole milliseconds: a seek to the end is at the end.
+    const std::int64_t target = ms < 0 ? 0 : std::int64_t(ms) * kNsPerMs;
+    pipeline_->seek(std::min(target, pipeline_->lengthNs()));
 }
 
 std::int64_t Player::positionMs() const {

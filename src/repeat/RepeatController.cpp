@@ -21,9 +21,7 @@ RepeatController::RepeatController(AppState& state, RepeatView& view, QObject* p
     pollTimer_.setTimerType(Qt::PreciseTimer);
     pollTimer_.setInterval(kPollMs);
     connect(&pollTimer_, &QTimer::timeout, this, &RepeatController::tick);
-    boundaryTimer_.setTimerType(Qt::PreciseTimer);
-    boundaryTimer_.setSingleShot(true);
-    connect(&boundaryTimer_, &QTimer::timeout, this, &RepeatController::tick);
+    connect(&boundaryWake_, &PreciseWake::woke, this, &RepeatController::tick);
 }
 
 void RepeatController::playPause() {
@@ -34,12 +32,12 @@ void RepeatController::playPause() {
     switch (state_.playState) {
     case kStopped:
         player.seekMs(state_.lineTable->line(state_.curLine).startMs);
-        if (!startPlaying(player.run()))
+        if (!runSucceeded(player.run()))
             return;
         state_.repeatDone = 1;
         break;
     case kPaused:
-        if (!startPlaying(player.run()))
+        if (!runSucceeded(player.run()))
             return;
         break;
     case kPlaying:
@@ -62,7 +60,7 @@ void RepeatController::playPause() {
     armBoundaryWake();
 }
 
-bool RepeatController::startPlaying(ResultCode code) {
+bool RepeatController::runSucceeded(ResultCode code) {
     if (!failed(code))
         return true;
     view_.showError(withDetail(text::kRunFailed, code));
@@ -89,8 +87,7 @@ void RepeatController::stop() {
 void RepeatController::tick() {
     if (state_.playState != kPlaying)
         return;
-    if (boundaryTimer_.isActive())
-        boundaryTimer_.stop();
+    boundaryWake_.disarm();
     const Player& player = *state_.player;
     const int line = state_.curLine;
     if (player.atEnd()) {
@@ -194,16 +191,12 @@ void RepeatController::armBoundaryWake() {
     const std::int64_t untilNext =
         state_.lineTable->line(next).startMs - state_.player->positionMs();
     if (untilNext > 0 && untilNext <= kPollMs)
-        boundaryTimer_.start(int(untilNext));
-}
-
-int RepeatController::boundaryWakeMs() const {
-    return boundaryTimer_.isActive() ? boundaryTimer_.interval() : 0;
+        boundaryWake_.arm(int(untilNext));
 }
 
 void RepeatController::stopTimers() {
     pollTimer_.stop();
-    boundaryTimer_.stop();
+    boundaryWake_.disarm();
 }
 
 } // namespace kw

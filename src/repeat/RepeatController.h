@@ -1,6 +1,7 @@
 #pragma once
 
 #include "playback/Player.h"
+#include "repeat/PreciseWake.h"
 #include "repeat/RepeatView.h"
 #include "repeat/StatusTexts.h"
 
@@ -41,12 +42,13 @@ public:
     // The 10 ms poll runs exactly while playing.
     bool isPolling() const { return pollTimer_.isActive(); }
     // A wake-up armed at the next line's start, between two polls; 0 when none is armed.
-    int boundaryWakeMs() const;
+    int boundaryWakeMs() const { return boundaryWake_.armedMs(); }
 
 private:
     void onGraphNotify(Player& player) override;
 
-    bool startPlaying(ResultCode code);
+    // False after showing the run-failure message for a failed run.
+    bool runSucceeded(ResultCode code);
     // Whether the current sentence is heard again rather than left behind.
     bool repeatsAtEnd() const;
     void crossedBoundary();
@@ -62,7 +64,7 @@ private:
     QTimer pollTimer_;
     // Wakes the poll at the moment the next line starts, when that falls between two polls,
     // so that a repeat seek is not up to a whole poll late.
-    QTimer boundaryTimer_;
+    PreciseWake boundaryWake_;
     TimeText timeText_;
     TimeText shownTimeText_;
     StatusText counterText_;

@@ -266,3 +266,25 @@ TEST_F(Controller, BoundaryBetweenPollsIsCaughtWhenItComes) {
     controller.playPause();
     EXPECT_EQ(controller.boundaryWakeMs(), 0);
 }
+
+TEST_F(Controller, GoingBackToTheHeadOfAPairMovesTheListPointer) {
+    struct Case {
+        int mode;
+        int playMs;
+        int secondLine;
+    };
+    for (const Case c : {Case{kw::kPairsFromFirst, 1000, 1}, Case{kw::kPairsFromSecond, 3000, 2}}) {
+        SCOPED_TRACE(c.mode);
+        controller.stop();
+        state.lrcMode = c.mode;
+        state.totalCount = 2;
+        loadEvenly(4);
+        playPause();
+        playFor(c.playMs);
+        ASSERT_EQ(state.curLine, c.secondLine);
+        const int pointerMoves = view.posRefreshes;
+        playFor(1000);
+        EXPECT_EQ(state.curLine, c.secondLine - 1);
+        EXPECT_EQ(view.posRefreshes, pointerMoves + 1);
+    }
+}
