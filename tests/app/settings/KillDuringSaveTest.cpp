@@ -1,10 +1,10 @@
 #include "ScopedEnv.h"
 #include "TempDir.h"
+#include "Utf16Bytes.h"
 #include "app/settings/SettingsStore.h"
 
 #include <QFileInfo>
 #include <QProcess>
-#include <QStringEncoder>
 #include <cerrno>
 #include <chrono>
 #include <csignal>
@@ -13,6 +13,8 @@
 #include <thread>
 
 namespace {
+
+using kwtest::utf16LeWithMark;
 
 constexpr int kKills = 200;
 
@@ -23,11 +25,6 @@ QString fastFolder() {
     return shm.isDir() && shm.isWritable() ? shm.filePath() : QString();
 }
 
-QByteArray utf16Le(const QString& text) {
-    QStringEncoder encoder(QStringEncoder::Utf16LE);
-    return QByteArray("\xFF\xFE", 2) + QByteArray(encoder.encode(text));
-}
-
 // A subtitle file large enough that a save takes a while, with `first` as line 0's text.
 QByteArray lesson(const QString& first) {
     QString text = QStringLiteral("[ti:Kill test]\r\n[00:00.00]%1\r\n").arg(first);
@@ -36,7 +33,7 @@ QByteArray lesson(const QString& first) {
                     .arg(i / 60, 2, 10, QChar(u'0'))
                     .arg(i % 60, 2, 10, QChar(u'0'))
                     .arg(i);
-    return utf16Le(text);
+    return utf16LeWithMark(text);
 }
 
 bool gone(pid_t pid) {

@@ -3,11 +3,11 @@
 #include "FileSizeLimit.h"
 #include "ScopedEnv.h"
 #include "TempDir.h"
+#include "Utf16Bytes.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QStringEncoder>
 #include <functional>
 #include <gtest/gtest.h>
 #include <unistd.h>
@@ -16,10 +16,7 @@ using kw::Settings;
 
 namespace {
 
-QByteArray utf16Le(const QString& text) {
-    QStringEncoder encoder(QStringEncoder::Utf16LE);
-    return QByteArray("\xFF\xFE", 2) + QByteArray(encoder.encode(text));
-}
+using kwtest::utf16LeWithMark;
 
 // The file as the defaults are saved.
 const QString kDefaultFile = QStringLiteral("[options]\r\n"
@@ -49,7 +46,7 @@ protected:
     Settings load() { return kw::loadSettings(sink); }
     // Loads a file holding the section with one line.
     Settings loadWith(const QString& line) {
-        writeFile(utf16Le("[options]\r\n" + line + "\r\n"));
+        writeFile(utf16LeWithMark("[options]\r\n" + line + "\r\n"));
         return load();
     }
     void save(const Settings& s = {}) { kw::saveSettings(s, sink); }
@@ -80,7 +77,7 @@ TEST_F(SettingsStore, FirstRunGivesDefaultsAndTheSaveCreatesTheFile) {
     EXPECT_FALSE(QFileInfo::exists(folder())) << "loading creates nothing";
 
     save(s);
-    EXPECT_EQ(saved(), utf16Le(kDefaultFile));
+    EXPECT_EQ(saved(), utf16LeWithMark(kDefaultFile));
     EXPECT_TRUE(messages.isEmpty());
 }
 
@@ -101,7 +98,7 @@ TEST_F(SettingsStore, SavedValuesLoadBack) {
     s.follow_destFile = QStringLiteral("/home/学生/录音 1");
     save(s);
     EXPECT_EQ(load(), s);
-    EXPECT_TRUE(saved().contains(utf16Le("volume=0\r\n").mid(2)));
+    EXPECT_TRUE(saved().contains(utf16LeWithMark("volume=0\r\n").mid(2)));
     EXPECT_TRUE(messages.isEmpty());
 }
 
@@ -157,8 +154,9 @@ TEST_F(SettingsStore, DestinationIsCutTo258Characters) {
 }
 
 TEST_F(SettingsStore, OnlyTheOptionsSectionCounts) {
-    writeFile(utf16Le("totalCount=1\r\n[other]\r\ntotalCount=2\r\n[ Options ]\r\n; a note\r\n"
-                      "totalCount = 5\r\ntotalCount=6\r\n[other]\r\nfs=1\r\n"));
+    writeFile(
+        utf16LeWithMark("totalCount=1\r\n[other]\r\ntotalCount=2\r\n[ Options ]\r\n; a note\r\n"
+                        "totalCount = 5\r\ntotalCount=6\r\n[other]\r\nfs=1\r\n"));
     const Settings s = load();
     EXPECT_EQ(s.totalCount, 5);
     EXPECT_EQ(s.fs, 0);
@@ -192,7 +190,7 @@ TEST_F(SettingsStore, UnreadableTextGivesDefaults) {
         EXPECT_EQ(load(), Settings{});
     }
     // An odd last byte loses only what it would have completed.
-    writeFile(utf16Le("[options]\r\nfs=2\r\nw_msx=50").chopped(1));
+    writeFile(utf16LeWithMark("[options]\r\nfs=2\r\nw_msx=50").chopped(1));
     const Settings s = load();
     EXPECT_EQ(s.fs, 2);
     EXPECT_EQ(s.w_msx, 50);
@@ -200,13 +198,13 @@ TEST_F(SettingsStore, UnreadableTextGivesDefaults) {
 }
 
 TEST_F(SettingsStore, HugeFileIsDeletedSilently) {
-    writeFile(utf16Le("[options]\r\ntotalCount=5\r\n") + QByteArray(2 * 1024 * 1024, ' '));
+    writeFile(utf16LeWithMark("[options]\r\ntotalCount=5\r\n") + QByteArray(2 * 1024 * 1024, ' '));
     EXPECT_EQ(load(), Settings{});
     EXPECT_FALSE(QFileInfo::exists(file()));
     EXPECT_TRUE(messages.isEmpty());
 
     // Just below the limit it is still read.
-    const QByteArray head = utf16Le("[options]\r\ntotalCount=5\r\n");
+    const QByteArray head = utf16LeWithMark("[options]\r\ntotalCount=5\r\n");
     writeFile(head + QByteArray(1024 * 1024 - 1 - head.size(), '\0'));
     EXPECT_EQ(load().totalCount, 5);
 }
@@ -250,7 +248,7 @@ TEST_F(SettingsStore, SaveClearsWhateverStandsInTheWay) {
             ASSERT_TRUE(QFile::setPermissions(file(), QFile::ReadOwner));
         },
         // Keys and sections added by hand.
-        [&] { writeFile(utf16Le("[mine]\r\nx=1\r\n[options]\r\nextra=1\r\nfs=2\r\n")); },
+        [&] { writeFile(utf16LeWithMark("[mine]\r\nx=1\r\n[options]\r\nextra=1\r\nfs=2\r\n")); },
     };
     for (const auto& placeObstacle : obstacles) {
         QDir(folder()).removeRecursively();
@@ -258,7 +256,7 @@ TEST_F(SettingsStore, SaveClearsWhateverStandsInTheWay) {
         placeObstacle();
         save();
         EXPECT_TRUE(QFileInfo(folder()).isDir());
-        EXPECT_EQ(saved(), utf16Le(kDefaultFile));
+        EXPECT_EQ(saved(), utf16LeWithMark(kDefaultFile));
         EXPECT_TRUE(messages.isEmpty()) << messages.join(' ').toStdString();
     }
 }
@@ -269,12 +267,12 @@ TEST_F(SettingsStore, LinkedFolderInTheFilesPlaceKeepsItsContents) {
     ASSERT_TRUE(QDir().mkpath(folder()));
     ASSERT_TRUE(QFile::link(elsewhere.path(""), file()));
     save();
-    EXPECT_EQ(saved(), utf16Le(kDefaultFile));
+    EXPECT_EQ(saved(), utf16LeWithMark(kDefaultFile));
     EXPECT_EQ(kwtest::TempDir::read(elsewhere.path("keep.txt")), QByteArray("mine"));
 }
 
 TEST_F(SettingsStore, WriteFailuresAreReportedAndKeepTheOldFile) {
-    writeFile(utf16Le("[options]\r\nfs=2\r\n"));
+    writeFile(utf16LeWithMark("[options]\r\nfs=2\r\n"));
     {
         kwtest::FileSizeLimit limit(64);
         save();
