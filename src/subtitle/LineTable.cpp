@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstdio>
+#include <limits>
 #include <memory>
 
 namespace kw {
@@ -48,6 +49,8 @@ int LineTable::loadBytes(QByteArrayView bytes) {
     lines_ = std::move(scan.lines);
     header_ = std::move(scan.header);
     fileOffsetMs_ = scan.fileOffsetMs;
+    appliedOffsetMs_ = 0;
+    modified_ = false;
     return Loaded;
 }
 
@@ -69,6 +72,15 @@ void LineTable::setText(int index, QStringView text) {
 void LineTable::setStartMs(int index, std::int32_t startMs) {
     lines_[static_cast<std::size_t>(index)].startMs = startMs;
     modified_ = true;
+}
+
+void LineTable::applyOffset(std::int32_t offsetMs) {
+    const std::int64_t shift = std::int64_t{appliedOffsetMs_} - offsetMs;
+    for (Line& l : lines_)
+        l.startMs = static_cast<std::int32_t>(
+            std::clamp<std::int64_t>(l.startMs + shift, std::numeric_limits<std::int32_t>::min(),
+                                     std::numeric_limits<std::int32_t>::max()));
+    appliedOffsetMs_ = offsetMs;
 }
 
 } // namespace kw

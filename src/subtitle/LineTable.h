@@ -2,6 +2,7 @@
 
 #include "Line.h"
 
+#include <QByteArray>
 #include <QByteArrayView>
 #include <QString>
 #include <QStringView>
@@ -33,6 +34,18 @@ public:
     // Both set `modified`; the text is cut to kMaxLineTextLength.
     void setText(int index, QStringView text);
     void setStartMs(int index, std::int32_t startMs);
+    // Replaces the user offset subtracted from every line; `modified` is left alone, since the
+    // offset is stored apart from the subtitle file.
+    void applyOffset(std::int32_t offsetMs);
+
+    // Writes the lines back to `path` when they were modified, with the file's times restored
+    // (both offsets added back), as UTF-16LE with a mark. Returns 0 when written or nothing
+    // needed writing, otherwise the error number; on failure the file is left as it was and
+    // `modified` stays set.
+    int save();
+    // Writes lines first..last (inclusive) to `target`, timed from line `first`, with the same
+    // header. Returns 0 or the error number.
+    int writePiece(int first, int last, const QString& target) const;
 
     bool modified() const { return modified_; }
     std::int32_t fileOffsetMs() const { return fileOffsetMs_; }
@@ -41,6 +54,8 @@ public:
     const QString& path() const { return path_; }
 
 private:
+    QByteArray lrcBytes(int first, int last, std::int64_t shiftMs) const;
+
     std::vector<Line> lines_;
     bool modified_ = false;
     std::int32_t fileOffsetMs_ = 0;

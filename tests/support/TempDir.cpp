@@ -1,5 +1,6 @@
 #include "TempDir.h"
 
+#include <QDir>
 #include <QFile>
 #include <gtest/gtest.h>
 
@@ -26,6 +27,12 @@ QByteArray TempDir::read(const QString& path) {
     if (!file.open(QIODevice::ReadOnly))
         return {};
     return file.readAll();
+}
+
+QStringList TempDir::entries() const {
+    return QDir(dir_.path())
+        .entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System,
+                   QDir::Name);
 }
 
 } // namespace kwtest

@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QStringList>
 #include <QTemporaryDir>
 
 namespace kwtest {
@@ -13,6 +14,8 @@ public:
     QString path(const QString& name) const;
     QString write(const QString& name, const QByteArray& bytes) const;
     static QByteArray read(const QString& path);
+    // Names of everything in the folder, hidden entries included, sorted.
+    QStringList entries() const;
 
 private:
     QTemporaryDir dir_;
