@@ -3,6 +3,7 @@
 #include "FakeTool.h"
 #include "LessonTable.h"
 #include "TempDir.h"
+#include "split/BusyIndicator.h"
 #include "split/FolderProbe.h"
 #include "split/SplitJob.h"
 #include "split/SplitProgressDialog.h"
@@ -187,18 +188,25 @@ TEST_F(SplitDialogTest, AbortEndsTheJobAndLeavesTheRunningPieceAlone) {
     chooseFolder(dialog.get(), dir.path(""));
     QString countShown;
     bool progressWasModal = false;
+    bool busyBefore = false;
+    bool busyAfter = true;
     QTimer::singleShot(3 * kw::SplitProgressDialog::kPollMs + 50, [&] {
         auto* progress = dialog->findChild<kw::SplitProgressDialog*>();
         ASSERT_NE(progress, nullptr);
         progressWasModal = QApplication::activeModalWidget() == progress;
         countShown = progress->findChild<QLabel*>("count")->text();
+        auto* busy = progress->findChild<kw::BusyIndicator*>();
+        busyBefore = busy->isRunning();
         EXPECT_EQ(progress->windowTitle(), kw::text::kSplitProgressTitle.toString());
         QTest::mouseClick(button(progress, kw::text::kSplitAbort), Qt::LeftButton);
+        busyAfter = busy->isRunning();
     });
     clickCut(dialog.get());
 
     EXPECT_TRUE(progressWasModal);
     EXPECT_EQ(countShown, "1 / 4");
+    EXPECT_TRUE(busyBefore);
+    EXPECT_FALSE(busyAfter);
     EXPECT_EQ(tool.runs.size(), 1u);
     EXPECT_EQ(tool.releasedWhileRunning, 1);
     EXPECT_TRUE(QFile::exists(dir.path("lesson_0000.lrc")));
@@ -231,4 +239,18 @@ TEST_F(SplitDialogTest, ProgressCountsPiecesAndNamesTheFailedOnes) {
     ASSERT_EQ(messages.size(), 1u);
     EXPECT_EQ(messages[0].icon, QMessageBox::Warning);
     EXPECT_EQ(messages[0].text, kw::text::kSplitDoneWithFailures.toString().arg("lesson_0001"));
+}
+
+TEST(BusyIndicator, TurnsWhileRunningAndStandsStillWhenStopped) {
+    kw::BusyIndicator busy;
+    busy.show();
+    busy.start();
+    const int first = busy.headDot();
+    QTest::qWait(250);
+    EXPECT_NE(busy.headDot(), first);
+    busy.stop();
+    const int stopped = busy.headDot();
+    QTest::qWait(250);
+    EXPECT_EQ(busy.headDot(), stopped);
+    EXPECT_FALSE(busy.isRunning());
 }
