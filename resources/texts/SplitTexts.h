@@ -27,8 +27,8 @@ inline constexpr QStringView kSplitFolderChooser = u"切割出的片段存放于
 inline constexpr QStringView kSplitProbeFailed =
     u"文件创建失败：\r\n%1\r\n\r\n（请检查您是否有目标文件夹的写入权限）";
 
-inline constexpr QStringView kSplitProgressTitle = u"按句切割中…";
-inline constexpr QStringView kSplitProgressText = u"按句切割中…";
+// Title and text of the progress dialog.
+inline constexpr QStringView kSplitRunning = u"按句切割中…";
 // %1: the piece being cut, %2: the number of pieces.
 inline constexpr QStringView kSplitProgressCount = u"%1 / %2";
 inline constexpr QStringView kSplitAbort = u"终止";

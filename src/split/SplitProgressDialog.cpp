@@ -17,11 +17,9 @@ constexpr int kMinimumWidth = 260;
 
 } // namespace
 
-SplitProgressDialog::SplitProgressDialog(SplitJob& job,
-                                         decltype(SplitSeams::showMessage) showMessage,
-                                         QWidget* parent)
+SplitProgressDialog::SplitProgressDialog(SplitJob& job, ShowMessage showMessage, QWidget* parent)
     : QDialog(parent), job_(job), showMessage_(std::move(showMessage)) {
-    setWindowTitle(text::kSplitProgressTitle.toString());
+    setWindowTitle(text::kSplitRunning.toString());
     busy_ = new BusyIndicator(this);
     count_ = new QLabel(this);
     count_->setObjectName("count");
@@ -34,7 +32,7 @@ SplitProgressDialog::SplitProgressDialog(SplitJob& job,
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(busy_, 0, Qt::AlignCenter);
     layout->addWidget(count_);
-    layout->addWidget(new QLabel(text::kSplitProgressText.toString(), this), 0, Qt::AlignCenter);
+    layout->addWidget(new QLabel(text::kSplitRunning.toString(), this), 0, Qt::AlignCenter);
     layout->addWidget(abort, 0, Qt::AlignCenter);
 
     busy_->start();

@@ -20,8 +20,7 @@ class SplitProgressDialog : public QDialog {
 public:
     static constexpr int kPollMs = 100;
 
-    SplitProgressDialog(SplitJob& job, decltype(SplitSeams::showMessage) showMessage,
-                        QWidget* parent = nullptr);
+    SplitProgressDialog(SplitJob& job, ShowMessage showMessage, QWidget* parent = nullptr);
 
     void reject() override;
 
@@ -30,7 +29,7 @@ private:
     void stopRunning();
 
     SplitJob& job_;
-    decltype(SplitSeams::showMessage) showMessage_;
+    ShowMessage showMessage_;
     QTimer timer_;
     BusyIndicator* busy_;
     QLabel* count_;

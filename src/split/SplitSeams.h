@@ -21,14 +21,17 @@ struct SplitSource {
     QString toolPath;
 };
 
+// A message box captioned with the application title; returns when it is closed.
+using ShowMessage =
+    std::function<void(QWidget* parent, QMessageBox::Icon icon, const QString& text)>;
+
 // Everything the split dialogs ask of the world outside them, replaceable in tests.
 struct SplitSeams {
     // The program's warning sound; returns at once.
     std::function<void()> warningSound;
     // A folder chosen by the user, empty when cancelled.
     std::function<QString(QWidget* parent, const QString& title)> chooseFolder;
-    // A message box captioned with the application title; returns when it is closed.
-    std::function<void(QWidget* parent, QMessageBox::Icon icon, const QString& text)> showMessage;
+    ShowMessage showMessage;
     // A runner for one split job.
     std::function<std::unique_ptr<ToolRunner>()> makeRunner;
 

@@ -197,7 +197,7 @@ TEST_F(SplitDialogTest, AbortEndsTheJobAndLeavesTheRunningPieceAlone) {
         countShown = progress->findChild<QLabel*>("count")->text();
         auto* busy = progress->findChild<kw::BusyIndicator*>();
         busyBefore = busy->isRunning();
-        EXPECT_EQ(progress->windowTitle(), kw::text::kSplitProgressTitle.toString());
+        EXPECT_EQ(progress->windowTitle(), kw::text::kSplitRunning.toString());
         QTest::mouseClick(button(progress, kw::text::kSplitAbort), Qt::LeftButton);
         busyAfter = busy->isRunning();
     });
