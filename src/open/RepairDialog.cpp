@@ -1,7 +1,7 @@
 #include "RepairDialog.h"
 
 #include "texts/OpenTexts.h"
-#include "ui/BusyAnimation.h"
+#include "ui/BusyIndicator.h"
 
 #include <QCloseEvent>
 #include <QLabel>
@@ -20,9 +20,9 @@ RepairDialog::RepairDialog(QString program, QStringList arguments, QWidget* pare
     setWindowTitle(text::kRepairing.toString());
     setModal(true);
     auto* layout = new QVBoxLayout(this);
-    auto* animation = new BusyAnimation(this);
-    animation->setFixedSize(52, 52);
-    layout->addWidget(animation, 0, Qt::AlignHCenter);
+    busy_ = new BusyIndicator(this);
+    busy_->setFixedSize(52, 52);
+    layout->addWidget(busy_, 0, Qt::AlignHCenter);
     auto* label = new QLabel(text::kRepairing.toString(), this);
     label->setAlignment(Qt::AlignCenter);
     layout->addWidget(label);
@@ -41,6 +41,7 @@ void RepairDialog::showEvent(QShowEvent* event) {
     process_.setProcessChannelMode(QProcess::ForwardedErrorChannel);
     process_.setStandardOutputFile(QProcess::nullDevice());
     process_.start();
+    busy_->start();
     pollTimer_.start();
 }
 
@@ -50,6 +51,7 @@ void RepairDialog::poll() {
         return;
     done_ = true;
     pollTimer_.stop();
+    busy_->stop();
     accept();
 }
 

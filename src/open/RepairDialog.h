@@ -8,6 +8,8 @@
 
 namespace kw {
 
+class BusyIndicator;
+
 class RepairDialog : public QDialog {
     Q_OBJECT
 public:
@@ -29,6 +31,7 @@ private:
 
     QString program_;
     QStringList arguments_;
+    BusyIndicator* busy_ = nullptr;
     QProcess process_;
     QTimer pollTimer_;
     int ticks_ = 0;

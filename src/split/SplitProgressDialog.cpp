@@ -1,8 +1,8 @@
 #include "SplitProgressDialog.h"
 
-#include "BusyIndicator.h"
 #include "SplitJob.h"
 #include "texts/SplitTexts.h"
+#include "ui/BusyIndicator.h"
 
 #include <QLabel>
 #include <QPushButton>

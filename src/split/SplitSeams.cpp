@@ -2,8 +2,7 @@
 
 #include "ProcessRunner.h"
 #include "texts/CommonTexts.h"
-
-#include <QFileDialog>
+#include "ui/UserPrompts.h"
 
 namespace kw {
 
@@ -11,12 +10,10 @@ SplitSeams SplitSeams::standard(std::function<void()> warningSound) {
     SplitSeams seams;
     seams.warningSound = std::move(warningSound);
     seams.chooseFolder = [](QWidget* parent, const QString& title) {
-        return QFileDialog::getExistingDirectory(parent, title, QString(),
-                                                 QFileDialog::ShowDirsOnly);
+        return choosePath(parent, {FilePrompt::Folder, title, {}, {}});
     };
     seams.showMessage = [](QWidget* parent, QMessageBox::Icon icon, const QString& text) {
-        QMessageBox box(icon, text::kAppCaption.toString(), text, QMessageBox::Ok, parent);
-        box.exec();
+        kw::showMessage(parent, {icon, text::kAppCaption.toString(), text, QMessageBox::Ok});
     };
     seams.makeRunner = [] {
         return std::make_unique<ProcessRunner>();

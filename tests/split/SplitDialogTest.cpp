@@ -3,7 +3,7 @@
 #include "FakeTool.h"
 #include "LessonTable.h"
 #include "TempDir.h"
-#include "split/BusyIndicator.h"
+#include "ui/BusyIndicator.h"
 #include "split/FolderProbe.h"
 #include "split/SplitJob.h"
 #include "split/SplitProgressDialog.h"
