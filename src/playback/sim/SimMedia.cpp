@@ -26,6 +26,8 @@ struct SimMedia::World {
     std::vector<Rejection> rejections;
     std::vector<std::shared_ptr<SimPlayback>> playbacks;
     std::vector<class SimPipeline*> livePipelines;
+    std::vector<std::shared_ptr<SimRecording>> recordings;
+    ResultCode recordResult = result::kOk;
 };
 
 namespace {
@@ -123,6 +125,60 @@ private:
     PipelineListener* listener_ = nullptr;
 };
 
+class SimRecordingPipeline final : public RecordingPipeline {
+public:
+    SimRecordingPipeline(std::shared_ptr<World> world, std::shared_ptr<SimRecording> seen)
+        : world_(std::move(world)), seen_(std::move(seen)) {}
+
+    ResultCode build(const CaptureDevice&, const QString& elementName, PipelineListener&) override {
+        seen_->elementName = elementName;
+        seen_->built = true;
+        return result::kOk;
+    }
+    void teardown() override {
+        seen_->built = false;
+        seen_->recording = false;
+    }
+    ResultCode setTarget(const QString& path) override {
+        seen_->target = path;
+        return result::kOk;
+    }
+    ResultCode start() override {
+        ++seen_->starts;
+        if (failed(world_->recordResult))
+            return world_->recordResult;
+        seen_->recording = true;
+        startedNs_ = world_->nowNs;
+        return result::kOk;
+    }
+    ResultCode stop() override {
+        ++seen_->stops;
+        if (seen_->recording)
+            world_->lengthsNs.insert(seen_->target, world_->nowNs - startedNs_);
+        seen_->recording = false;
+        return result::kOk;
+    }
+
+private:
+    std::shared_ptr<World> world_;
+    std::shared_ptr<SimRecording> seen_;
+    std::int64_t startedNs_ = 0;
+};
+
+namespace {
+
+class SimCaptureDevice final : public CaptureDevice {
+public:
+    explicit SimCaptureDevice(QString name) : name_(std::move(name)) {}
+    QString name() const override { return name_; }
+    QStringList properties() const override { return {QStringLiteral("name = ") + name_}; }
+
+private:
+    QString name_;
+};
+
+} // namespace
+
 std::vector<std::int64_t> SimPlayback::seeksMs() const {
     std::vector<std::int64_t> ms;
     ms.reserve(seeksNs.size());
@@ -175,6 +231,29 @@ std::unique_ptr<PlaybackPipeline> SimMedia::newPlaybackPipeline() {
     auto seen = std::make_shared<SimPlayback>();
     world_->playbacks.push_back(seen);
     return std::make_unique<SimPipeline>(world_, std::move(seen));
+}
+
+std::unique_ptr<RecordingPipeline> SimMedia::newRecordingPipeline() {
+    auto seen = std::make_shared<SimRecording>();
+    world_->recordings.push_back(seen);
+    return std::make_unique<SimRecordingPipeline>(world_, std::move(seen));
+}
+
+const SimRecording& SimMedia::lastRecording() const {
+    return *world_->recordings.back();
+}
+
+void SimMedia::failRecordings(ResultCode code) {
+    world_->recordResult = code;
+}
+
+CaptureDeviceOpener SimMedia::captureDevices(const QStringList& names) const {
+    return [names](int position, QString& name) -> std::unique_ptr<CaptureDevice> {
+        if (position < 0 || position >= names.size())
+            return nullptr;
+        name = names[position].left(kDeviceNameMax);
+        return std::make_unique<SimCaptureDevice>(name);
+    };
 }
 
 int SimMedia::playbackCount() const {

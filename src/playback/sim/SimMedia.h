@@ -15,8 +15,14 @@
 // Failures on demand: rejectFile (a parse path fails to build the file), failRuns (run fails),
 // raiseError (running pipelines report an error: the owner gets kEventErrorAbort, synchronously).
 // Files not added fail to build with kFileNotFound.
+//
+// Recording: newRecordingPipeline() for a Recorder, captureDevices() for the device list. A
+// recording lasts as long as the virtual clock moved while it ran; once stopped its target is a
+// file that playback pipelines play, of that length.
 
+#include "playback/CaptureDevice.h"
 #include "playback/PlaybackPipeline.h"
+#include "playback/RecordingPipeline.h"
 
 #include <QString>
 #include <cstdint>
@@ -43,6 +49,16 @@ struct SimPlayback {
 
     std::int64_t positionMs() const { return positionNs / 1'000'000; }
     std::vector<std::int64_t> seeksMs() const;
+};
+
+// What a test can see of one simulated recording pipeline.
+struct SimRecording {
+    QString elementName; // empty until built
+    QString target;
+    bool built = false;
+    bool recording = false;
+    int starts = 0;
+    int stops = 0;
 };
 
 class SimMedia {
@@ -73,6 +89,13 @@ public:
     int playbackCount() const;
     const SimPlayback& playback(int index) const;
     const SimPlayback& lastPlayback() const;
+
+    std::unique_ptr<RecordingPipeline> newRecordingPipeline();
+    const SimRecording& lastRecording() const;
+    // Every later start() fails with `code`; result::kOk lets them succeed again.
+    void failRecordings(ResultCode code);
+    // Capture devices of these names (properties: one "name = ..." line each).
+    CaptureDeviceOpener captureDevices(const QStringList& names) const;
 
     struct World;
 

@@ -157,3 +157,92 @@ TEST_F(PlayerSound, SeekLandsOnTheRequestedSample) {
             << "the first thing heard is the 900 Hz second";
     }
 }
+
+TEST_F(PlayerSound, ParsePathsTakeWhatTheyPlayCorrectly) {
+    const QByteArray mp3 = TempDir::read(files->cbr);
+    const QString riff = files->dir.write("riff.mp3", wrapInRiff(mp3));
+    const QString junkFirst = files->dir.write("junk.mp3", QByteArray(3000, '\x55') + mp3);
+    const QString mka = files->dir.path("in.mka");
+    ASSERT_TRUE(
+        runTool("gst-launch-1.0", {"-q", "filesrc", "location=" + files->cbr, "!", "mpegaudioparse",
+                                   "!", "matroskamux", "!", "filesink", "location=" + mka}));
+    const QString text =
+        files->dir.write("notes.mp3", QByteArray("not a sound file\n").repeated(200));
+
+    struct Case {
+        QString path;
+        bool preferredOpens;
+        bool eitherOpens;
+    };
+    const Case cases[] = {
+        {files->cbr, true, true}, {riff, true, true},   {junkFirst, false, true},
+        {mka, false, true},       {text, false, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.path.toStdString());
+        EXPECT_EQ(!failed(player.open(c.path, nullptr, Parser::Preferred)), c.preferredOpens);
+        const ResultCode code = openWithEitherParser(player, c.path, nullptr, Parser::Preferred);
+        EXPECT_EQ(!failed(code), c.eitherOpens);
+        if (c.eitherOpens) {
+            EXPECT_NEAR(double(player.durationMs()), 5000.0, 60.0);
+        } else {
+            Player second(gst::newPlaybackPipeline());
+            EXPECT_EQ(code, second.open(c.path, nullptr, Parser::Splitter))
+                << "the second path's code is the one reported";
+            EXPECT_FALSE(resultText(code).isEmpty());
+        }
+    }
+}
+
+TEST_F(PlayerSound, MissingFileIsNotFound) {
+    EXPECT_EQ(openWithEitherParser(player, files->dir.path("none.mp3"), nullptr, Parser::Preferred),
+              result::kFileNotFound);
+}
+
+TEST_F(PlayerSound, ChannelAndVolumeAreWhatTheMonitorHears) {
+    open(files->cbr);
+    struct Case {
+        int channel;
+        std::int32_t level;
+        float left;
+        float right;
+    };
+    // The tones are at half scale.
+    const Case cases[] = {
+        {kChannelStereo, 0, 0.5f, 0.5f},
+        {kChannelLeft, 0, 0.5f, 0.0f},
+        {kChannelRight, 0, 0.0f, 0.5f},
+        {kChannelStereo, -600, 0.25f, 0.25f},
+        {kChannelStereo, kVolumeSilent, 0.0f, 0.0f},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << "channel " << c.channel << " level " << c.level);
+        player.setChannel(c.channel);
+        ASSERT_EQ(player.setVolume(c.level), result::kOk);
+        player.seekMs(1000);
+        MonitorRecording monitor;
+        player.run();
+        spin(300);
+        player.pause();
+        const Sound sound = monitor.stop();
+        EXPECT_NEAR(peak(sound.left), c.left, 0.03f);
+        EXPECT_NEAR(peak(sound.right), c.right, 0.03f);
+    }
+}
+
+TEST_F(PlayerSound, ResumeAfterALongPauseIsHeardAtOnce) {
+    open(files->cbr);
+    player.run();
+    spin(200);
+    player.pause();
+    spin(1500);
+    MonitorRecording monitor;
+    spin(100);
+    player.run();
+    spin(300);
+    player.pause();
+    const Sound sound = monitor.stop();
+    const std::size_t onset = firstLoud(sound.left);
+    ASSERT_LT(onset, sound.left.size());
+    EXPECT_LT(double(onset) * 1000 / kRate, 100.0 + 60.0) << "not the pause played back as silence";
+}
