@@ -39,6 +39,10 @@ start)
     nohup pacat -p --latency-msec=20 --format=s16le --rate=44100 --channels=2 </dev/zero \
         >/dev/null 2>&1 &
     echo $! >"$dir/keepalive.pid"
+    # The keep-alive stream itself stalls for a second or two at first, and streams opened
+    # meanwhile stall too: wait until the monitor has heard half a second of it.
+    timeout 5 parec --raw -d testsink.monitor --latency-msec=10 2>/dev/null |
+        head -c 88200 >/dev/null || true
     ;;
 stop) stop ;;
 *) echo "usage: pulse.sh start|stop DIR" >&2; exit 2 ;;
