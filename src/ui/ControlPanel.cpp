@@ -6,6 +6,7 @@
 #include "NumberDialog.h"
 #include "SubtitleListPanel.h"
 #include "VolumeScale.h"
+#include "playback/Player.h"
 #include "subtitle/LineTable.h"
 #include "texts/UiTexts.h"
 
@@ -163,7 +164,7 @@ void ControlPanel::changeVolume(int position) {
 void ControlPanel::changeMute(bool muted) {
     host_.setMuted(muted);
     if (host_.lineTable())
-        host_.setPlayerVolume(muted ? kSilentLevel : host_.volume());
+        host_.setPlayerVolume(muted ? kVolumeSilent : host_.volume());
 }
 
 void ControlPanel::changeCount() {

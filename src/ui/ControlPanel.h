@@ -6,8 +6,8 @@
 // the player, the repeat controller and the subtitle list.
 //
 // The main window must:
-//  - create it with a ControlHost over the application state, player and repeat controller
-//    (values are read once here, at creation) and the subtitle list panel;
+//  - create it with its AppPanelHost (the ControlHost over the application state, player and
+//    repeat controller; values are read once here, at creation) and the subtitle list panel;
 //  - call showOpenedFile() with the file's offset after opening a file, showNoFile() after
 //    closing it;
 //  - hand the embedded page widget to setPageWidget();

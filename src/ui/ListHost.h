@@ -1,6 +1,8 @@
 #pragma once
 
 // What the subtitle list and its line dialogs read and call in the application.
+#include "repeat/RepeatView.h"
+
 namespace kw {
 
 class LineTable;
@@ -15,8 +17,7 @@ public:
     virtual LineTable* lineTable() = 0;
     virtual int lrcMode() const = 0;
     virtual int curLine() const = 0;
-    // 0 stopped, 1 paused, 2 playing.
-    virtual int playState() const = 0;
+    virtual PlayState playState() const = 0;
 
     virtual void playPause() = 0;
     virtual void jumpToLine(int line) = 0;

@@ -22,7 +22,6 @@ namespace kw::ui {
 namespace {
 
 constexpr int kRowHeight = 35;
-constexpr int kPlaying = 2;
 // The clipboard gets at most this many characters of a line.
 constexpr int kMaxCopiedLength = 510;
 
@@ -75,6 +74,7 @@ SubtitleListPanel::SubtitleListPanel(ListHost& host, ColumnWidths widths,
             [this](QPoint pos) { showMenu(view_->viewport()->mapToGlobal(pos)); });
     connect(view_, &QAbstractItemView::doubleClicked, this, &SubtitleListPanel::jumpToSelected);
     view_->installEventFilter(this);
+    setFocusProxy(view_);
 }
 
 void SubtitleListPanel::fill() {

@@ -4,12 +4,12 @@
 // and a context menu to copy, jump to, edit and re-time a line.
 //
 // The main window must:
-//  - create it with a ListHost over the application state (lineTable() null while no file is
-//    loaded), the column widths from the settings and the warning sound;
+//  - create it with its AppPanelHost (the ListHost over the application state), the column
+//    widths from the settings (w_msx, w_pointer, w_senno, w_text) and the warning sound;
 //  - call fill() after a file's lines are loaded and clear() when the file is closed;
-//  - call posRefresh() wherever the repeat controller refreshes the list (refreshStatus,
-//    playPause);
-//  - read getColsWidth() into the settings before saving them.
+//  - call posRefresh() from its RepeatView::posRefresh();
+//  - read getColsWidth() into the settings before saving them;
+//  - give it the keyboard focus at start-up (it forwards focus to its list).
 // The control panel calls regroup() and retime() itself.
 
 #include "ModalRunner.h"

@@ -6,7 +6,6 @@ namespace kw::ui {
 
 inline constexpr int kSliderMin = 1;
 inline constexpr int kSliderMax = 100;
-inline constexpr int kSilentLevel = -10000;
 
 // (log10(p) - 2) * 5000, truncated toward zero: 100 -> 0, 79 -> -511, 1 -> -10000.
 int levelFromSlider(int position);

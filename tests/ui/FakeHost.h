@@ -29,7 +29,7 @@ struct FakeHost : kw::ui::ListHost, kw::ui::ControlHost {
     bool loaded = true;
     int mode = 0;
     int current = 0;
-    int state = 0;
+    kw::PlayState state = kw::kStopped;
     int level = -500;
     bool mute = false;
     bool loop = true;
@@ -50,10 +50,10 @@ struct FakeHost : kw::ui::ListHost, kw::ui::ControlHost {
     kw::LineTable* lineTable() override { return loaded ? &table : nullptr; }
     int lrcMode() const override { return mode; }
     int curLine() const override { return current; }
-    int playState() const override { return state; }
+    kw::PlayState playState() const override { return state; }
     void playPause() override {
         ++playPauses;
-        state = state == 2 ? 1 : 2;
+        state = state == kw::kPlaying ? kw::kPaused : kw::kPlaying;
     }
     void jumpToLine(int line) override { jumps.push_back(line); }
     void refreshDisplay() override { ++displayRefreshes; }

@@ -16,6 +16,7 @@
 #include <functional>
 #include <gtest/gtest.h>
 #include <memory>
+#include <optional>
 
 using namespace kw::ui;
 
@@ -228,9 +229,9 @@ TEST_F(SubtitleListPanelTest, DoubleClickJumpsToTheLine) {
 
 TEST_F(SubtitleListPanelTest, EditingPausesPlaybackAndShowsTheNewText) {
     open(3);
-    host.state = 2;
+    host.state = kw::kPlaying;
     select(1);
-    int stateInDialog = -1;
+    std::optional<kw::PlayState> stateInDialog;
     runner.runDialog = [&](QDialog& dialog) {
         stateInDialog = host.state;
         dialog.findChild<QPlainTextEdit*>()->setPlainText("edited");
@@ -239,7 +240,7 @@ TEST_F(SubtitleListPanelTest, EditingPausesPlaybackAndShowsTheNewText) {
     };
     chooseFromMenu(kw::text::kMenuEdit, 1);
 
-    EXPECT_EQ(stateInDialog, 1) << "paused before the dialog opened";
+    EXPECT_EQ(stateInDialog, kw::kPaused) << "paused before the dialog opened";
     EXPECT_EQ(cell(1, 3), "edited");
     EXPECT_EQ(host.displayRefreshes, 1);
     EXPECT_TRUE(host.table.modified());
@@ -247,7 +248,7 @@ TEST_F(SubtitleListPanelTest, EditingPausesPlaybackAndShowsTheNewText) {
 
 TEST_F(SubtitleListPanelTest, AdjustingTheTimeShowsTheNewTime) {
     open(3);
-    host.state = 1;
+    host.state = kw::kPaused;
     select(1);
     runner.runDialog = [&](QDialog& dialog) {
         dialog.findChild<QLineEdit*>()->setText("00:02.50");
