@@ -112,11 +112,16 @@ MainMenu buildMainMenu(QMenuBar* bar, const std::function<void(Command)>& dispat
 
 void addMainKeys(QWidget* window, const std::function<void(Command)>& dispatch) {
     const std::pair<Qt::Key, Command> keys[] = {
-        {Qt::Key_Down, Command::PlayPause},       {Qt::Key_End, Command::LastSentence},
-        {Qt::Key_F4, Command::Stop},              {Qt::Key_Home, Command::FirstSentence},
-        {Qt::Key_Left, Command::PreviousSentence}, {Qt::Key_PageDown, Command::DownFive},
-        {Qt::Key_PageUp, Command::UpFive},        {Qt::Key_Right, Command::NextSentence},
-        {Qt::Key_Tab, Command::FollowRead},       {Qt::Key_Up, Command::RepeatCurrent},
+        {Qt::Key_Down, Command::PlayPause},
+        {Qt::Key_End, Command::LastSentence},
+        {Qt::Key_F4, Command::Stop},
+        {Qt::Key_Home, Command::FirstSentence},
+        {Qt::Key_Left, Command::PreviousSentence},
+        {Qt::Key_PageDown, Command::DownFive},
+        {Qt::Key_PageUp, Command::UpFive},
+        {Qt::Key_Right, Command::NextSentence},
+        {Qt::Key_Tab, Command::FollowRead},
+        {Qt::Key_Up, Command::RepeatCurrent},
     };
     for (const auto& [key, command] : keys) {
         auto* action = new QAction(window);

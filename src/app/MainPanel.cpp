@@ -16,7 +16,9 @@ void MainPanel::setPanels(QWidget* control, QWidget* tip, QWidget* display, QWid
     layOut();
 }
 
-void MainPanel::resizeEvent(QResizeEvent*) { layOut(); }
+void MainPanel::resizeEvent(QResizeEvent*) {
+    layOut();
+}
 
 void MainPanel::layOut() {
     if (!control_)

@@ -63,7 +63,9 @@ MainWindow::MainWindow(AppState& state, MainWindowServices services, QWidget* pa
     setWindowIcon(pictures::programIcon());
     setMinimumSize(kMinimumSize);
     setAcceptDrops(true);
-    const auto dispatch = [this](Command command) { execute(command); };
+    const auto dispatch = [this](Command command) {
+        execute(command);
+    };
     menu_ = buildMainMenu(menuBar(), dispatch, [this](const QString& page) { openWebPage(page); });
     connect(menu_.operation, &QMenu::aboutToShow, this, &MainWindow::updateOperationMenu);
     addMainKeys(this, dispatch);
@@ -79,8 +81,8 @@ void MainWindow::buildPanels() {
     auto* panel = new MainPanel(this);
     panelHost_ = std::make_unique<ui::AppPanelHost>(state_, controller_, navigator_, *this,
                                                     sitePageUrl(site::kHome));
-    list_ = new ui::SubtitleListPanel(*panelHost_, columnWidths(state_), services_.warningSound,
-                                      panel);
+    list_ =
+        new ui::SubtitleListPanel(*panelHost_, columnWidths(state_), services_.warningSound, panel);
     control_ = new ui::ControlPanel(*panelHost_, *list_, panel);
     tip_ = new TipStrip(panel);
     display_ = new DisplayPanel(
@@ -152,41 +154,95 @@ void MainWindow::buildStatusBar() {
     status_[0]->setText(text::kStatusNoFile.toString());
 }
 
-void MainWindow::setPageWidget(QWidget* page) { control_->setPageWidget(page); }
+void MainWindow::setPageWidget(QWidget* page) {
+    control_->setPageWidget(page);
+}
 
 void MainWindow::execute(Command command) {
     switch (command) {
-    case Command::Open: opener_.openFile(); break;
-    case Command::Sample: opener_.openSample(services_.sampleFolder); break;
-    case Command::PlayPause: controller_.playPause(); break;
-    case Command::Stop: controller_.stop(); break;
-    case Command::PreviousSentence: navigator_.prevSentence(); break;
-    case Command::NextSentence: navigator_.nextSentence(); break;
-    case Command::RepeatCurrent: navigator_.repeatCurrent(); break;
-    case Command::UpFive: navigator_.upFive(); break;
-    case Command::DownFive: navigator_.downFive(); break;
-    case Command::FirstSentence: navigator_.firstSentence(); break;
-    case Command::LastSentence: navigator_.lastSentence(); break;
-    case Command::FollowRead: openFollowRead(); break;
-    case Command::Split: openSplit(); break;
+    case Command::Open:
+        opener_.openFile();
+        break;
+    case Command::Sample:
+        opener_.openSample(services_.sampleFolder);
+        break;
+    case Command::PlayPause:
+        controller_.playPause();
+        break;
+    case Command::Stop:
+        controller_.stop();
+        break;
+    case Command::PreviousSentence:
+        navigator_.prevSentence();
+        break;
+    case Command::NextSentence:
+        navigator_.nextSentence();
+        break;
+    case Command::RepeatCurrent:
+        navigator_.repeatCurrent();
+        break;
+    case Command::UpFive:
+        navigator_.upFive();
+        break;
+    case Command::DownFive:
+        navigator_.downFive();
+        break;
+    case Command::FirstSentence:
+        navigator_.firstSentence();
+        break;
+    case Command::LastSentence:
+        navigator_.lastSentence();
+        break;
+    case Command::FollowRead:
+        openFollowRead();
+        break;
+    case Command::Split:
+        openSplit();
+        break;
     case Command::ViewSubtitles:
         if (state_.bLoaded)
             services_.openUrl(QUrl::fromLocalFile(state_.lrcPath));
         break;
-    case Command::FontSmall: setFontSize(0); break;
-    case Command::FontMedium: setFontSize(1); break;
-    case Command::FontLarge: setFontSize(2); break;
-    case Command::Stereo: setChannel(kChannelStereo); break;
-    case Command::LeftChannel: setChannel(kChannelLeft); break;
-    case Command::RightChannel: setChannel(kChannelRight); break;
-    case Command::TopMost: toggleTopMost(); break;
-    case Command::Exit: exitProcedure(); break;
+    case Command::FontSmall:
+        setFontSize(0);
+        break;
+    case Command::FontMedium:
+        setFontSize(1);
+        break;
+    case Command::FontLarge:
+        setFontSize(2);
+        break;
+    case Command::Stereo:
+        setChannel(kChannelStereo);
+        break;
+    case Command::LeftChannel:
+        setChannel(kChannelLeft);
+        break;
+    case Command::RightChannel:
+        setChannel(kChannelRight);
+        break;
+    case Command::TopMost:
+        toggleTopMost();
+        break;
+    case Command::Exit:
+        close();
+        break;
     case Command::Materials:
-    case Command::MaterialsGroup: openWebPage(site::kMaterials); break;
-    case Command::Faq: openWebPage(site::kFaq); break;
-    case Command::HomePage: openWebPage(site::kHome); break;
-    case Command::Blog: openWebPage(site::kBlog); break;
-    case Command::About: AboutDialog(this).exec(); break;
+    case Command::MaterialsGroup:
+        openWebPage(site::kMaterials);
+        break;
+    case Command::Faq:
+        openWebPage(site::kFaq);
+        break;
+    case Command::HomePage:
+        openWebPage(site::kHome);
+        break;
+    case Command::Blog:
+        openWebPage(site::kBlog);
+        break;
+    case Command::About:
+        AboutDialog(this).exec();
+        break;
     }
 }
 
@@ -197,10 +253,10 @@ void MainWindow::updateOperationMenu() {
                       .toString());
     menu_.action(Command::TopMost)
         ->setText((state_.bTopMost ? text::kItemNotTopMost : text::kItemTopMost).toString());
-    for (Command c : {Command::PlayPause, Command::PreviousSentence, Command::NextSentence,
-                      Command::RepeatCurrent, Command::FirstSentence, Command::LastSentence,
-                      Command::UpFive, Command::DownFive, Command::FollowRead,
-                      Command::ViewSubtitles, Command::Split})
+    for (Command c :
+         {Command::PlayPause, Command::PreviousSentence, Command::NextSentence,
+          Command::RepeatCurrent, Command::FirstSentence, Command::LastSentence, Command::UpFive,
+          Command::DownFive, Command::FollowRead, Command::ViewSubtitles, Command::Split})
         menu_.action(c)->setEnabled(loaded);
     menu_.action(Command::Stop)->setEnabled(loaded && state_.playState != kStopped);
     const Command channel = state_.channel == kChannelLeft    ? Command::LeftChannel
@@ -249,7 +305,7 @@ void MainWindow::openDropped(const QString& path) {
     const QFileInfo info(path);
     if (path.size() <= kMaxDroppedPathLength && !info.isDir() &&
         path.endsWith(QStringLiteral(".mp3"), Qt::CaseInsensitive))
-        opener_.openFile(path);
+        opener_.openFile(info.absoluteFilePath());
     else
         services_.warningSound();
 }
@@ -267,11 +323,8 @@ void MainWindow::dropEvent(QDropEvent* event) {
     openDropped(urls.first().toLocalFile());
 }
 
-bool MainWindow::exitProcedure() {
-    if (!opener_.closeFile())
-        return false;
-    exitStep();
-    return true;
+bool MainWindow::readyToExit() {
+    return opener_.closeFile();
 }
 
 void MainWindow::saveSettingsNow() {
@@ -290,13 +343,19 @@ void MainWindow::exitStep() {
     emit exited();
 }
 
+// The exit command and the window's close button: close the file (which may ask to save the
+// subtitles, and a failed save keeps the program open), then the exit step.
 void MainWindow::closeEvent(QCloseEvent* event) {
-    if (exiting_) {
-        event->accept();
-        return;
+    if (!exiting_) {
+        if (!readyToExit()) {
+            event->ignore();
+            return;
+        }
+        saveSettingsNow();
+        exiting_ = true;
+        emit exited();
     }
-    event->ignore();
-    exitProcedure();
+    event->accept();
 }
 
 // RepeatView
@@ -308,13 +367,20 @@ void MainWindow::setStatusText(StatusPart part, QStringView text) {
 void MainWindow::setToolbarState(const ToolbarState& state) {
     for (QAction* action : toolbar_->actions()) {
         switch (Command(action->data().toInt())) {
-        case Command::PlayPause: action->setEnabled(state.playPause); break;
-        case Command::Stop: action->setEnabled(state.stop); break;
+        case Command::PlayPause:
+            action->setEnabled(state.playPause);
+            break;
+        case Command::Stop:
+            action->setEnabled(state.stop);
+            break;
         case Command::PreviousSentence:
         case Command::NextSentence:
         case Command::RepeatCurrent:
-        case Command::FollowRead: action->setEnabled(state.navigation); break;
-        default: break;
+        case Command::FollowRead:
+            action->setEnabled(state.navigation);
+            break;
+        default:
+            break;
         }
     }
 }
@@ -324,16 +390,23 @@ void MainWindow::setPlayImage(bool playing) {
     for (QAction* action : toolbar_->actions()) {
         if (Command(action->data().toInt()) != Command::PlayPause)
             continue;
-        action->setIcon(pictures::toolbarIcon(playing ? ToolbarPicture::Pause : ToolbarPicture::Play));
+        action->setIcon(
+            pictures::toolbarIcon(playing ? ToolbarPicture::Pause : ToolbarPicture::Play));
         action->setToolTip((playing ? text::kTipPause : text::kTipPlay).toString());
     }
 }
 
-void MainWindow::hideToolTip() { QToolTip::hideText(); }
+void MainWindow::hideToolTip() {
+    QToolTip::hideText();
+}
 
-void MainWindow::refresh() { display_->refresh(); }
+void MainWindow::refresh() {
+    display_->refresh();
+}
 
-void MainWindow::posRefresh() { list_->posRefresh(); }
+void MainWindow::posRefresh() {
+    list_->posRefresh();
+}
 
 void MainWindow::showError(QStringView text) {
     kw::showError(this, text::kAppCaption.toString(), text.toString());
@@ -341,11 +414,17 @@ void MainWindow::showError(QStringView text) {
 
 // OpenHost
 
-void MainWindow::fillList() { list_->fill(); }
+void MainWindow::fillList() {
+    list_->fill();
+}
 
-void MainWindow::clearList() { list_->clear(); }
+void MainWindow::clearList() {
+    list_->clear();
+}
 
-void MainWindow::refreshDisplay() { display_->refresh(); }
+void MainWindow::refreshDisplay() {
+    display_->refresh();
+}
 
 void MainWindow::showOffset(int offsetMs, bool enabled) {
     if (enabled)
@@ -358,8 +437,12 @@ void MainWindow::setStatusPart(int part, const QString& text) {
     status_[std::size_t(part)]->setText(text);
 }
 
-void MainWindow::setWindowTitleText(const QString& title) { setWindowTitle(title); }
+void MainWindow::setWindowTitleText(const QString& title) {
+    setWindowTitle(title);
+}
 
-void MainWindow::openWebPage(const QString& sitePath) { services_.openUrl(sitePageUrl(sitePath)); }
+void MainWindow::openWebPage(const QString& sitePath) {
+    services_.openUrl(sitePageUrl(sitePath));
+}
 
 } // namespace kw

@@ -103,7 +103,7 @@ private:
     void toggleTopMost();
     void openFollowRead();
     void openSplit();
-    bool exitProcedure();
+    bool readyToExit();
 
     AppState& state_;
     MainWindowServices services_;

@@ -26,8 +26,12 @@ namespace {
 
 MainWindowServices programServices() {
     MainWindowServices services;
-    services.open.newPipeline = [] { return gst::newPlaybackPipeline(); };
-    services.open.hasDefaultOutput = [] { return gst::findDefaultRenderer().has_value(); };
+    services.open.newPipeline = [] {
+        return gst::newPlaybackPipeline();
+    };
+    services.open.hasDefaultOutput = [] {
+        return gst::findDefaultRenderer().has_value();
+    };
     services.open.repair = [](const QString& mp3Path) {
         repairMp3(findTool(QStringLiteral("mp3val")), mp3Path, QApplication::activeWindow());
     };
@@ -36,7 +40,9 @@ MainWindowServices programServices() {
     services.warningSound = [sound = dataFilePath(QStringLiteral("chord.wav"))] {
         playWarningSound(sound);
     };
-    services.openUrl = [](const QUrl& url) { QDesktopServices::openUrl(url); };
+    services.openUrl = [](const QUrl& url) {
+        QDesktopServices::openUrl(url);
+    };
     return services;
 }
 
@@ -85,9 +91,8 @@ int runProgram(QApplication& app, const QStringList& arguments) {
                      [&window] { window.saveSettingsNow(); });
 
     if (!arguments.isEmpty())
-        QTimer::singleShot(0, &window, [&window, path = arguments.first()] {
-            window.openDropped(path);
-        });
+        QTimer::singleShot(0, &window,
+                           [&window, path = arguments.first()] { window.openDropped(path); });
     app.exec();
     return 0;
 }

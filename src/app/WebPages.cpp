@@ -4,6 +4,8 @@
 
 namespace kw {
 
-QUrl sitePageUrl(const QString& sitePath) { return serverUrl(productServer(), sitePath); }
+QUrl sitePageUrl(const QString& sitePath) {
+    return serverUrl(productServer(), sitePath);
+}
 
 } // namespace kw

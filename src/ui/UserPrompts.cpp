@@ -12,7 +12,9 @@ PromptResponder& responder() {
 
 } // namespace
 
-void setPromptResponder(PromptResponder r) { responder() = std::move(r); }
+void setPromptResponder(PromptResponder r) {
+    responder() = std::move(r);
+}
 
 QMessageBox::StandardButton showMessage(QWidget* parent, const MessagePrompt& prompt) {
     if (responder().message)

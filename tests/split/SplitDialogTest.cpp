@@ -3,11 +3,11 @@
 #include "FakeTool.h"
 #include "LessonTable.h"
 #include "TempDir.h"
-#include "ui/BusyIndicator.h"
 #include "split/FolderProbe.h"
 #include "split/SplitJob.h"
 #include "split/SplitProgressDialog.h"
 #include "texts/SplitTexts.h"
+#include "ui/BusyIndicator.h"
 
 #include <QAbstractButton>
 #include <QDir>
