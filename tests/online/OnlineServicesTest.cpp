@@ -4,11 +4,14 @@
 #include "WaitUntil.h"
 #include "texts/OnlineTexts.h"
 
+#include <QApplication>
+#include <QDialog>
 #include <QElapsedTimer>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTest>
+#include <QTimer>
 #include <QWidget>
 #include <algorithm>
 #include <gtest/gtest.h>
@@ -283,6 +286,43 @@ TEST_F(OnlineServicesTest, NewVersionNoticeOpensTheDownloadPageAndKeepsRunning) 
     ASSERT_EQ(shown.size(), 1u);
     EXPECT_EQ(shown[0].result, 1);
     EXPECT_EQ(opened, std::vector<QUrl>{kw::downloadPageUrl()});
+    EXPECT_FALSE(exitAfterDialogs.has_value());
+}
+
+TEST_F(OnlineServicesTest, NoticeIsAModalDialogOverTheWindow) {
+    LoopbackServer server(LoopbackServer::answer("_must"));
+    services.emplace(&window, server.address(), kw::RequestLimits{kDeadline});
+    QObject::connect(&*services, &kw::OnlineServices::exitRequested,
+                     [this] { exitAfterDialogs = static_cast<int>(shown.size()); });
+    window.show();
+
+    // The dialog runs its own event loop: the user answers it from there.
+    QTimer user;
+    QObject::connect(&user, &QTimer::timeout, [&] {
+        if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
+            EXPECT_EQ(dialog->parentWidget(), &window);
+            EXPECT_FALSE(exitAfterDialogs.has_value()) << "no exit while the notice is open";
+            shown.push_back({});
+            dialog->reject();
+        }
+    });
+    user.start(10);
+    services->start();
+    ASSERT_TRUE(
+        kwtest::waitUntil([this] { return exitAfterDialogs.has_value(); }, kDeadline + kSlack));
+    EXPECT_EQ(exitAfterDialogs, 1);
+}
+
+TEST_F(OnlineServicesTest, WindowGoneWhileTheNoticeIsOpen) {
+    LoopbackServer server(LoopbackServer::answer("_must"));
+    start(server.address());
+    services->setDialogRunner([this](kw::NewVersionDialog&) {
+        services.reset();
+        shown.push_back({});
+        return 2;
+    });
+    ASSERT_TRUE(kwtest::waitUntil([this] { return !shown.empty(); }, kDeadline + kSlack));
+    QTest::qWait(50);
     EXPECT_FALSE(exitAfterDialogs.has_value());
 }
 
