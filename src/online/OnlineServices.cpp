@@ -39,9 +39,12 @@ void OnlineServices::showNotice(VersionNews news) {
     const bool withdrawn = news == VersionNews::Withdrawn;
     QPointer<NewVersionDialog> dialog = new NewVersionDialog(
         withdrawn ? text::kVersionWithdrawn : text::kNewVersionPublished, openUrl_, window_);
-    runDialog_(*dialog);
+    // The window may go while the dialog runs its own loop, and this object with it.
+    const QPointer<OnlineServices> self(this);
+    const DialogRunner run = runDialog_;
+    run(*dialog);
     delete dialog;
-    if (withdrawn)
+    if (self && withdrawn)
         emit exitRequested();
 }
 

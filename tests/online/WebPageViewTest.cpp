@@ -125,7 +125,7 @@ TEST_P(PageFailure, LeavesTheQuietPlaceholder) {
     EXPECT_FALSE(*shown);
     EXPECT_TRUE(view->toPlainText().isEmpty());
     EXPECT_EQ(view->placeholderText(), kw::text::kPagePlaceholder);
-    EXPECT_LT(fetchMs, (kDeadline + 300ms).count());
+    EXPECT_LT(fetchMs, (kDeadline + 600ms).count());
 }
 
 INSTANTIATE_TEST_SUITE_P(Online, PageFailure, ::testing::ValuesIn(kFailures),
