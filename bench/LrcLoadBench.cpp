@@ -46,8 +46,27 @@ void loadLesson(benchmark::State& state, const char* encoding, const QByteArray&
     state.counters["bytes"] = double(bytes.size());
 }
 
+// The fuzz target's worst case: a mebibyte of random tag characters, dense with "[" and
+// digits (only the first 204,799 bytes are read).
+void loadRandomMebibyte(benchmark::State& state) {
+    static constexpr char kAlphabet[] = "[[[]]0123456789::..\r\nabc ";
+    QByteArray bytes(1024 * 1024, Qt::Uninitialized);
+    std::uint32_t x = 2463534242u;
+    for (char& c : bytes) {
+        x ^= x << 13;
+        x ^= x >> 17;
+        x ^= x << 5;
+        c = kAlphabet[x % (sizeof(kAlphabet) - 1)];
+    }
+    for (auto _ : state) {
+        kw::LineTable table;
+        benchmark::DoNotOptimize(table.loadBytes(bytes));
+    }
+}
+
 } // namespace
 
+BENCHMARK(loadRandomMebibyte)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(loadLesson, utf16le, "UTF-16LE", QByteArray("\xFF\xFE", 2))
     ->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(loadLesson, utf16be, "UTF-16BE", QByteArray("\xFE\xFF", 2))
