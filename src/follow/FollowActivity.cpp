@@ -91,8 +91,8 @@ void FollowActivity::playRecording() {
         return;
     stopActivity();
     auto player = std::make_unique<Player>(services_.newPlaybackPipeline());
-    ResultCode code = openWithEitherParser(*player, app_.follow.follow_destFile, this,
-                                           Parser::Preferred);
+    ResultCode code =
+        openWithEitherParser(*player, app_.follow.follow_destFile, this, Parser::Preferred);
     if (!failed(code)) {
         player->setVolume(kVolumeFull);
         code = player->run();
@@ -147,7 +147,8 @@ bool FollowActivity::referenceAtSentenceEnd() const {
 
 bool FollowActivity::recordingAtLimit() const {
     // A size that cannot be read does not end the recording.
-    const std::optional<std::int64_t> size = services_.recordingSize(recordingLocalPath_.constData());
+    const std::optional<std::int64_t> size =
+        services_.recordingSize(recordingLocalPath_.constData());
     return size && *size >= kRecordingLimitBytes;
 }
 

@@ -13,7 +13,15 @@ const QColor kGreen(40, 150, 70);
 const QColor kRed(205, 45, 45);
 const QColor kBlue(45, 95, 175);
 
-enum class Glyph { Previous, Next, PlayReference, PlayRecording, StartRecording, EndRecording, Exit };
+enum class Glyph {
+    Previous,
+    Next,
+    PlayReference,
+    PlayRecording,
+    StartRecording,
+    EndRecording,
+    Exit
+};
 
 // The glyph stands in the top 19 pixels, the label under it.
 constexpr QRectF kGlyphBox(15, 2, 20, 17);

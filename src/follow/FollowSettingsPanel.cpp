@@ -14,7 +14,9 @@ namespace {
 
 // Controls are placed on a grid of dialog units, 1.5 pixels each at the panel's 9-point font.
 QRect units(int x, int y, int width, int height) {
-    const auto px = [](int u) { return u * 3 / 2; };
+    const auto px = [](int u) {
+        return u * 3 / 2;
+    };
     return {px(x), px(y), px(width), px(height)};
 }
 
@@ -57,10 +59,10 @@ FollowSettingsPanel::FollowSettingsPanel(QWidget* parent) : QWidget(parent) {
     deviceField_ = field(QStringLiteral("deviceField"), units(125, 5, 210, 15), this);
     label(text::kFollowDestinationLabel, units(80, 25, 40, 15), this);
     destinationField_ = field(QStringLiteral("destinationField"), units(125, 25, 182, 15), this);
-    auto* browse = button(text::kFollowBrowse, QStringLiteral("browse"), units(310, 25, 25, 15),
-                          this);
-    autoPlayBox_ = place(new QCheckBox(text::kFollowAutoPlay.toString(), this),
-                         units(125, 41, 182, 11));
+    auto* browse =
+        button(text::kFollowBrowse, QStringLiteral("browse"), units(310, 25, 25, 15), this);
+    autoPlayBox_ =
+        place(new QCheckBox(text::kFollowAutoPlay.toString(), this), units(125, 41, 182, 11));
     autoPlayBox_->setObjectName(QStringLiteral("autoPlay"));
 
     // The etched rule along the bottom edge, placed on every resize.
@@ -69,8 +71,7 @@ FollowSettingsPanel::FollowSettingsPanel(QWidget* parent) : QWidget(parent) {
     rule_->setFrameShadow(QFrame::Sunken);
 
     connect(choose, &QPushButton::clicked, this, &FollowSettingsPanel::chooseDeviceClicked);
-    connect(properties, &QPushButton::clicked, this,
-            &FollowSettingsPanel::devicePropertiesClicked);
+    connect(properties, &QPushButton::clicked, this, &FollowSettingsPanel::devicePropertiesClicked);
     connect(browse, &QPushButton::clicked, this, &FollowSettingsPanel::browseClicked);
     connect(autoPlayBox_, &QCheckBox::toggled, this, &FollowSettingsPanel::autoPlayToggled);
 }

@@ -18,6 +18,7 @@
 
 #include <QCloseEvent>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QMenuBar>
 #include <QScreen>
@@ -42,11 +43,11 @@ FollowWindow* FollowWindow::open(AppState& state, RepeatController& controller,
     if (state.playState == kPlaying)
         controller.playPause();
     QString deviceName;
-    auto device = openChosenCaptureDevice(services.openCaptureDevice, state.follow.follow_aDevId,
-                                          deviceName);
+    auto device =
+        openChosenCaptureDevice(services.openCaptureDevice, state.follow.follow_aDevId, deviceName);
     if (!device) {
-        showMessage(mainWindow, {QMessageBox::Warning, caption(),
-                                 text::kNoCaptureDevice.toString(), QMessageBox::Ok});
+        showMessage(mainWindow, {QMessageBox::Warning, caption(), text::kNoCaptureDevice.toString(),
+                                 QMessageBox::Ok});
         return nullptr;
     }
     auto* window =
@@ -279,9 +280,10 @@ void FollowWindow::showProperties() {
 }
 
 void FollowWindow::chooseDestination() {
-    const QString chosen =
-        choosePath(this, {FilePrompt::SaveFile, text::kFollowDestinationTitle.toString(), {},
-                          text::kFollowDestinationFilter.toString()});
+    const QString chosen = choosePath(this, {FilePrompt::SaveFile,
+                                             text::kFollowDestinationTitle.toString(),
+                                             {},
+                                             text::kFollowDestinationFilter.toString()});
     if (chosen.isEmpty())
         return;
     const QString destination = recordingDestination(chosen);
