@@ -11,7 +11,9 @@
 #include <QFile>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QStyle>
 #include <QTest>
+#include <QToolBar>
 
 using namespace kwtest;
 using kw::FollowActivity;
@@ -34,6 +36,10 @@ protected:
         for (const auto& info : kw::kFollowCommands)
             enabled.push_back(tool(info.command)->isEnabled());
         return enabled;
+    }
+
+    QAction* recordMenuItem() const {
+        return follow->menuBar()->actions().at(0)->menu()->actions().at(6);
     }
 
     void expectMessage(QMessageBox::Icon icon, const QString& textStart) {
@@ -142,6 +148,7 @@ TEST_F(FollowWindowTest, RecordThenPlayTheRecordingBack) {
     EXPECT_EQ(media.lastRecording().elementName, kDeviceA);
     EXPECT_EQ(enabledTools(), (std::vector<bool>{false, false, false, false, true, true}));
     EXPECT_EQ(tool(FollowCommand::Record)->toolTip(), u"结束录音（↓）");
+    EXPECT_EQ(recordMenuItem()->text(), u"结束录音 \t ↓");
     EXPECT_TRUE(follow->activity().isPolling());
 
     pollFor(2000);
@@ -150,6 +157,7 @@ TEST_F(FollowWindowTest, RecordThenPlayTheRecordingBack) {
     EXPECT_EQ(stateText(), u"就绪");
     EXPECT_FALSE(media.lastRecording().recording);
     EXPECT_EQ(tool(FollowCommand::Record)->toolTip(), u"开始录音（↓）");
+    EXPECT_EQ(recordMenuItem()->text(), u"开始录音 \t ↓");
     EXPECT_FALSE(follow->activity().isPolling());
 
     press(Qt::Key_Tab);
@@ -321,8 +329,18 @@ TEST_F(FollowWindowTest, AtEitherEndTheSentenceStaysAndNothingPlays) {
     EXPECT_EQ(followState(), FollowActivity::kIdle);
 }
 
-TEST_F(FollowWindowTest, ToolbarButtonsDispatchLikeTheKeys) {
+TEST_F(FollowWindowTest, ToolbarButtonsDispatchLikeTheKeysAndTellWhatTheyDo) {
     ASSERT_TRUE(openWindow());
+    const auto* toolBar = follow->findChild<QToolBar*>("followToolBar");
+    QStringList tips;
+    for (const auto& info : kw::kFollowCommands) {
+        const QWidget* button = toolBar->widgetForAction(tool(info.command));
+        tips << tool(info.command)->toolTip();
+        EXPECT_EQ(button->style()->styleHint(QStyle::SH_ToolTip_WakeUpDelay, nullptr, button), 50);
+    }
+    EXPECT_EQ(tips, QStringList({"上一句（←）", "下一句（→）", "播放原声（↑）", "播放录音（Tab）",
+                                 "开始录音（↓）", "退出（Esc）"}));
+
     tool(FollowCommand::Record)->trigger();
     EXPECT_EQ(followState(), FollowActivity::kRecording);
     tool(FollowCommand::Record)->trigger();
