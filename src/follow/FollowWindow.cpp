@@ -183,10 +183,10 @@ void FollowWindow::dispatch(FollowCommand command) {
         return;
     switch (command) {
     case FollowCommand::Previous:
-        previousSentence();
+        stepSentence(-1);
         break;
     case FollowCommand::Next:
-        nextSentence();
+        stepSentence(1);
         break;
     case FollowCommand::PlayReference:
         activity_->playReference();
@@ -202,14 +202,6 @@ void FollowWindow::dispatch(FollowCommand command) {
         closeFollow();
         break;
     }
-}
-
-void FollowWindow::previousSentence() {
-    stepSentence(-1);
-}
-
-void FollowWindow::nextSentence() {
-    stepSentence(1);
 }
 
 void FollowWindow::stepSentence(int sentences) {

@@ -59,15 +59,11 @@ public:
                               SentenceNavigator& navigator, const FollowServices& services,
                               QWidget* mainWindow);
 
+    // What the menu items, the keys and the toolbar buttons do.
     void dispatch(FollowCommand command);
-    void previousSentence();
-    void nextSentence();
     void closeFollow();
 
-    // The toolbar follows the state: while recording only record and exit can be pressed;
-    // otherwise play recording only when the destination file exists.
-    void updateButtons();
-
+    // Until the window closes.
     FollowActivity& activity() { return *activity_; }
 
 signals:
@@ -89,6 +85,9 @@ private:
     void writeSentenceCounter();
     void onStateChanged(int state);
     void setRecordImage(bool recording);
+    // The toolbar follows the state: while recording only record and exit can be pressed;
+    // otherwise play recording only when the destination file exists.
+    void updateButtons();
     void showFailure(const QString& message);
     void chooseDevice();
     void showProperties();
