@@ -5,6 +5,7 @@
 #include "StateSettings.h"
 #include "WebPages.h"
 #include "app/settings/SettingsStore.h"
+#include "follow/FollowWindow.h"
 #include "playback/Player.h"
 #include "repeat/AppState.h"
 #include "split/SplitDialog.h"
@@ -286,11 +287,16 @@ void MainWindow::toggleTopMost() {
     state_.bTopMost = !state_.bTopMost;
 }
 
+FollowWindow* MainWindow::followWindow() const {
+    return follow_;
+}
+
 void MainWindow::openFollowRead() {
-    if (!state_.bLoaded)
+    if (!state_.bLoaded || follow_)
         return;
-    if (state_.playState == kPlaying)
-        controller_.playPause();
+    follow_ = FollowWindow::open(state_, controller_, navigator_, services_.follow, this);
+    if (follow_)
+        connect(follow_, &FollowWindow::closed, this, [this] { follow_ = nullptr; });
 }
 
 void MainWindow::openSplit() {
@@ -324,6 +330,8 @@ void MainWindow::dropEvent(QDropEvent* event) {
 }
 
 bool MainWindow::readyToExit() {
+    if (follow_)
+        follow_->closeFollow();
     return opener_.closeFile();
 }
 
@@ -439,6 +447,10 @@ void MainWindow::setStatusPart(int part, const QString& text) {
 
 void MainWindow::setWindowTitleText(const QString& title) {
     setWindowTitle(title);
+}
+
+void MainWindow::openMaterialsPage() {
+    openWebPage(site::kMaterials);
 }
 
 void MainWindow::openWebPage(const QString& sitePath) {

@@ -6,12 +6,14 @@
 
 #include "Command.h"
 #include "MainMenu.h"
+#include "follow/FollowServices.h"
 #include "open/FileOpener.h"
 #include "repeat/RepeatController.h"
 #include "repeat/RepeatView.h"
 #include "repeat/SentenceNavigator.h"
 
 #include <QMainWindow>
+#include <QPointer>
 #include <array>
 #include <functional>
 #include <memory>
@@ -40,6 +42,7 @@ struct MainWindowServices {
     std::function<void()> warningSound;
     // Web pages and the subtitle file go to the desktop's default browser and editor.
     std::function<void(const QUrl&)> openUrl;
+    FollowServices follow;
 };
 
 class MainWindow : public QMainWindow, public RepeatView, public OpenHost {
@@ -63,6 +66,7 @@ public:
     RepeatController& controller() { return controller_; }
     QToolBar* toolBar() const { return toolbar_; }
     QLabel* statusPart(int part) const { return status_[std::size_t(part)]; }
+    FollowWindow* followWindow() const;
     const MainMenu& mainMenu() const { return menu_; }
 
 signals:
@@ -86,7 +90,10 @@ public:
     void showOffset(int offsetMs, bool enabled) override;
     void setStatusPart(int part, const QString& text) override;
     void setWindowTitleText(const QString& title) override;
-    void openWebPage(const QString& sitePath) override;
+    void openMaterialsPage() override;
+
+private:
+    void openWebPage(const QString& sitePath);
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -118,7 +125,7 @@ private:
     QToolBar* toolbar_ = nullptr;
     std::array<QLabel*, 4> status_{};
     MainMenu menu_;
-    FollowWindow* follow_ = nullptr;
+    QPointer<FollowWindow> follow_;
     bool exiting_ = false;
 };
 

@@ -6,6 +6,7 @@
 #include "TerminationWatcher.h"
 #include "WarningSound.h"
 #include "app/settings/SettingsStore.h"
+#include "follow/FollowServices.h"
 #include "online/OnlineServices.h"
 #include "online/WebPageView.h"
 #include "open/RepairDialog.h"

@@ -19,10 +19,4 @@ bool overwritesLoadedMp3(const QString& destination, const QString& mp3Path) {
     return !target.isEmpty() && target == QFileInfo(mp3Path).canonicalFilePath();
 }
 
-void makeWritable(const QString& path) {
-    if (QFileInfo::exists(path))
-        QFile::setPermissions(path,
-                              QFile::permissions(path) | QFile::WriteOwner | QFile::ReadOwner);
-}
-
 } // namespace kw

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "subtitle/FileWriting.h"
+
 #include <QString>
 
 namespace kw {
@@ -11,9 +13,5 @@ QString recordingDestination(const QString& chosen);
 // Whether recording into `destination` would destroy the loaded MP3: the same path in any
 // letter case, or the same file reached by another path (a link, "..").
 bool overwritesLoadedMp3(const QString& destination, const QString& mp3Path);
-
-// Makes a file already at `path` writable by its owner (the platform's "normal attributes"), so
-// that a recording can replace it; nothing when there is none.
-void makeWritable(const QString& path);
 
 } // namespace kw

@@ -3,6 +3,7 @@
 #include "playback/Player.h"
 #include "repeat/AppState.h"
 #include "repeat/RepeatController.h"
+#include "subtitle/FileWriting.h"
 #include "subtitle/LineTable.h"
 #include "subtitle/OffsetStore.h"
 #include "texts/AppTexts.h"
@@ -13,24 +14,11 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <cstring>
 
 namespace kw {
 namespace {
 
 constexpr int kMaxPathLength = 259;
-const QString kMaterialsPage = QStringLiteral("zov/res.htm");
-
-QString errnoText(int error) {
-    return QString::fromLocal8Bit(std::strerror(error));
-}
-
-// Clears read-only so that the repair tool and a later save can write; failures are ignored.
-void makeWritable(const QString& path) {
-    const QFile::Permissions permissions = QFile::permissions(path);
-    if (permissions != QFile::Permissions())
-        QFile::setPermissions(path, permissions | QFile::WriteOwner);
-}
 
 } // namespace
 
@@ -66,11 +54,12 @@ void FileOpener::openFile(const QString& requestedPath) {
     const QString lrcPath = subtitlePathFor(mp3Path);
     if (!QFileInfo::exists(lrcPath)) {
         showError(text::kMissingSubtitles.arg(lrcPath));
-        host_.openWebPage(kMaterialsPage);
+        host_.openMaterialsPage();
         return;
     }
     if (!loadSubtitles(lrcPath))
         return;
+    // The repair tool and a later save must be able to write; failures are ignored.
     for (const QString& path : {mp3Path + QStringLiteral(".bak"), mp3Path, lrcPath})
         makeWritable(path);
     if (!buildPlayer(mp3Path)) {
@@ -104,7 +93,7 @@ bool FileOpener::loadSubtitles(const QString& lrcPath) {
         return true;
     const int error = state_.lineTable->loadErrno();
     state_.lineTable.reset();
-    showError(loaded == LineTable::CannotOpen ? text::kSubtitlesUnreadable.arg(errnoText(error))
+    showError(loaded == LineTable::CannotOpen ? text::kSubtitlesUnreadable.arg(errorText(error))
                                               : text::kSubtitlesInvalid.arg(lrcPath));
     return false;
 }
@@ -145,7 +134,7 @@ bool FileOpener::closeFile() {
         if (answer == QMessageBox::Yes) {
             const int error = state_.lineTable->save();
             if (error != 0) {
-                showError(text::kSaveFailed.arg(errnoText(error)));
+                showError(text::kSaveFailed.arg(errorText(error)));
                 return false;
             }
         }

@@ -30,8 +30,8 @@ public:
     // Status bar part 0 (state text) to 3 (path).
     virtual void setStatusPart(int part, const QString& text) = 0;
     virtual void setWindowTitleText(const QString& title) = 0;
-    // A page of the product's web site, by its path on the site.
-    virtual void openWebPage(const QString& sitePath) = 0;
+    // The product's page of downloadable lessons with subtitles, offered when one is missing.
+    virtual void openMaterialsPage() = 0;
 };
 
 struct OpenServices {

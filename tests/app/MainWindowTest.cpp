@@ -4,6 +4,7 @@
 #include "TempDir.h"
 #include "app/Program.h"
 #include "app/settings/SettingsStore.h"
+#include "follow/FollowWindow.h"
 #include "playback/Player.h"
 #include "playback/sim/SimMedia.h"
 #include "repeat/AppState.h"
@@ -54,6 +55,16 @@ protected:
         };
         s.openUrl = [this](const QUrl& url) {
             urls << url;
+        };
+        s.follow.newPlaybackPipeline = [this] {
+            return media.newPlaybackPipeline();
+        };
+        s.follow.newRecordingPipeline = [this] {
+            return media.newRecordingPipeline();
+        };
+        s.follow.openCaptureDevice = media.captureDevices({"Mic"});
+        s.follow.playWarningSound = [this] {
+            ++warnings;
         };
         return s;
     }
@@ -273,4 +284,33 @@ TEST_F(MainWindowTest, WebPagesAndTheSubtitleFileOpenOutside) {
     window.openDropped(lesson("a.mp3"));
     window.execute(Command::ViewSubtitles);
     EXPECT_EQ(urls.last(), QUrl::fromLocalFile(dir.path("a.lrc")));
+}
+
+TEST_F(MainWindowTest, FollowReadPausesAndTakesTheKeysUntilItCloses) {
+    window.execute(Command::FollowRead); // nothing without a file
+    EXPECT_EQ(window.followWindow(), nullptr);
+    window.openDropped(lesson("a.mp3"));
+    ASSERT_EQ(state.playState, kw::kPlaying);
+    window.execute(Command::FollowRead);
+    kw::FollowWindow* follow = window.followWindow();
+    ASSERT_NE(follow, nullptr);
+    EXPECT_EQ(state.playState, kw::kPaused);
+    EXPECT_FALSE(window.isEnabled());
+
+    // The main window's Right would move on a sentence; while reading along it must not.
+    QApplication::setActiveWindow(&window);
+    QTest::keyClick(&window, Qt::Key_Right);
+    EXPECT_EQ(state.curLine, 0);
+
+    follow->closeFollow();
+    EXPECT_EQ(window.followWindow(), nullptr);
+    EXPECT_TRUE(window.isEnabled());
+    EXPECT_EQ(state.playState, kw::kPaused);
+
+    // Leaving the program closes an open follow-read window first.
+    window.execute(Command::FollowRead);
+    ASSERT_NE(window.followWindow(), nullptr);
+    window.close();
+    EXPECT_EQ(window.followWindow(), nullptr);
+    EXPECT_FALSE(window.isVisible());
 }
