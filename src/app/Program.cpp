@@ -44,6 +44,7 @@ MainWindowServices programServices() {
     services.openUrl = [](const QUrl& url) {
         QDesktopServices::openUrl(url);
     };
+    services.follow = gstFollowServices(services.warningSound);
     return services;
 }
 
