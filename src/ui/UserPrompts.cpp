@@ -1,6 +1,8 @@
 #include "UserPrompts.h"
 
+#include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 
 namespace kw {
 namespace {
@@ -8,6 +10,26 @@ namespace {
 PromptResponder& responder() {
     static PromptResponder instance;
     return instance;
+}
+
+// As on other desktops, a dialog without a folder of its own opens where the user last chose
+// something in this run, and in the home folder at first.
+QString& lastFolder() {
+    static QString folder = QDir::homePath();
+    return folder;
+}
+
+QString askForPath(QWidget* parent, const FilePrompt& prompt) {
+    const QString start = prompt.directory.isEmpty() ? lastFolder() : prompt.directory;
+    switch (prompt.kind) {
+    case FilePrompt::OpenFile:
+        return QFileDialog::getOpenFileName(parent, prompt.title, start, prompt.filter);
+    case FilePrompt::SaveFile:
+        return QFileDialog::getSaveFileName(parent, prompt.title, start, prompt.filter);
+    case FilePrompt::Folder:
+        return QFileDialog::getExistingDirectory(parent, prompt.title, start);
+    }
+    return {};
 }
 
 } // namespace
@@ -30,15 +52,11 @@ void showError(QWidget* parent, const QString& caption, const QString& text) {
 QString choosePath(QWidget* parent, const FilePrompt& prompt) {
     if (responder().path)
         return responder().path(prompt);
-    switch (prompt.kind) {
-    case FilePrompt::OpenFile:
-        return QFileDialog::getOpenFileName(parent, prompt.title, prompt.directory, prompt.filter);
-    case FilePrompt::SaveFile:
-        return QFileDialog::getSaveFileName(parent, prompt.title, prompt.directory, prompt.filter);
-    case FilePrompt::Folder:
-        return QFileDialog::getExistingDirectory(parent, prompt.title, prompt.directory);
-    }
-    return {};
+    const QString chosen = askForPath(parent, prompt);
+    if (!chosen.isEmpty())
+        lastFolder() =
+            prompt.kind == FilePrompt::Folder ? chosen : QFileInfo(chosen).absolutePath();
+    return chosen;
 }
 
 } // namespace kw

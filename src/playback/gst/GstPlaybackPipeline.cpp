@@ -1,6 +1,7 @@
 #include "playback/gst/GstPlaybackPipeline.h"
 
 #include "playback/gst/BusBridge.h"
+#include "playback/gst/ClockWatch.h"
 #include "playback/gst/Devices.h"
 #include "playback/gst/GstHandles.h"
 #include "playback/gst/MediaErrors.h"
@@ -9,6 +10,7 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QTimer>
 #include <optional>
 #include <string_view>
 
@@ -19,6 +21,7 @@ namespace {
 // Building prerolls the file; a seek waits for the new position to be settled.
 constexpr GstClockTime kPrerollTimeout = 5 * GST_SECOND;
 constexpr GstClockTime kSeekTimeout = 2 * GST_SECOND;
+constexpr int kClockWatchMs = 100;
 
 GstElement* makeElement(const char* factory, const char* name) {
     return gst_element_factory_make(factory, name);
@@ -37,6 +40,9 @@ bool isMpegAudio(GstPad* pad) {
 
 class GstPlaybackPipeline final : public PlaybackPipeline {
 public:
+    GstPlaybackPipeline() {
+        QObject::connect(&clockTimer_, &QTimer::timeout, [this] { watchClock(); });
+    }
     ~GstPlaybackPipeline() override { teardown(); }
 
     ResultCode build(const QString& path, Parser parser, PipelineListener& listener) override;
@@ -61,6 +67,12 @@ private:
     ResultCode changeState(GstState state);
     ResultCode toPaused();
     void onBusMessage(GstMessage* message, bool current);
+    std::uint64_t clockNs() const;
+    void startClockWatch();
+    // A sink whose clock leapt never plays on properly: go on from the same place with a new
+    // pipeline, and so a new clock.
+    void watchClock();
+    void restartAt(std::int64_t ns);
     static void onParserPad(GstElement* parser, GstPad* pad, gpointer self);
 
     // Teardown order: bridge_ stops delivering, pipeline_ goes to NULL (its threads end), then
@@ -75,6 +87,13 @@ private:
     GstElement* renderer_ = nullptr;
 
     PipelineListener* listener_ = nullptr;
+    QString path_;
+    Parser parser_ = Parser::Preferred;
+    // What the owner last set, for a restarted pipeline.
+    double gainSetting_ = 1;
+    double panoramaSetting_ = 0;
+    QTimer clockTimer_;
+    ClockWatch clockWatch_;
     Mp3Probe probe_;
     std::int64_t lengthNs_ = 0;
     mutable std::int64_t lastPositionNs_ = 0;
@@ -125,6 +144,8 @@ ResultCode GstPlaybackPipeline::build(const QString& path, Parser parser,
     }
     lengthNs_ = *length;
     listener_ = &listener;
+    path_ = path;
+    parser_ = parser;
     ObjectPtr<GstBus> bus(gst_element_get_bus(pipeline_.get()));
     bridge_ = std::make_unique<BusBridge>(
         bus.get(), [this](GstMessage* message, bool current) { onBusMessage(message, current); });
@@ -209,6 +230,7 @@ ResultCode GstPlaybackPipeline::preroll() {
 void GstPlaybackPipeline::teardown() {
     if (!pipeline_)
         return;
+    clockTimer_.stop();
     if (bridge_)
         bridge_->newEpoch();
     gst_element_set_state(pipeline_.get(), GST_STATE_NULL);
@@ -234,12 +256,46 @@ ResultCode GstPlaybackPipeline::run() {
     if (resyncBeforeRun_)
         seek(positionNs());
     resyncBeforeRun_ = false;
-    return changeState(GST_STATE_PLAYING);
+    const ResultCode code = changeState(GST_STATE_PLAYING);
+    if (!failed(code))
+        startClockWatch();
+    return code;
 }
 
 ResultCode GstPlaybackPipeline::toPaused() {
+    clockTimer_.stop();
     resyncBeforeRun_ = true;
     return changeState(GST_STATE_PAUSED);
+}
+
+std::uint64_t GstPlaybackPipeline::clockNs() const {
+    ObjectPtr<GstClock> clock(gst_element_get_clock(pipeline_.get()));
+    return clock ? gst_clock_get_time(clock.get()) : 0;
+}
+
+void GstPlaybackPipeline::startClockWatch() {
+    clockWatch_.start(g_get_monotonic_time() * 1000, clockNs());
+    clockTimer_.start(kClockWatchMs);
+}
+
+void GstPlaybackPipeline::watchClock() {
+    if (!clockWatch_.leapt(g_get_monotonic_time() * 1000, clockNs()))
+        return;
+    qWarning("The sound clock leapt ahead; playback goes on with a new pipeline.");
+    restartAt(positionNs());
+}
+
+void GstPlaybackPipeline::restartAt(std::int64_t ns) {
+    PipelineListener* listener = listener_;
+    ResultCode code = build(path_, parser_, *listener);
+    if (!failed(code)) {
+        setGain(gainSetting_);
+        setPanorama(panoramaSetting_);
+        seek(ns);
+        code = run();
+    }
+    if (failed(code))
+        listener->pipelineError(code);
 }
 
 void GstPlaybackPipeline::seek(std::int64_t ns) {
@@ -265,11 +321,13 @@ std::int64_t GstPlaybackPipeline::positionNs() const {
 }
 
 ResultCode GstPlaybackPipeline::setGain(double gain) {
+    gainSetting_ = gain;
     g_object_set(volume_, "volume", gain, nullptr);
     return result::kOk;
 }
 
 void GstPlaybackPipeline::setPanorama(double panorama) {
+    panoramaSetting_ = panorama;
     g_object_set(panorama_, "panorama", static_cast<gfloat>(panorama), nullptr);
 }
 
