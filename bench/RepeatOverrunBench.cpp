@@ -6,6 +6,7 @@
 //
 // Needs the test sound server: scripts/with-sound.sh build/bench/bench_repeat_overrun [rounds]
 #include "FakeRepeatView.h"
+#include "RunEvents.h"
 #include "SoundFiles.h"
 #include "playback/Player.h"
 #include "playback/gst/GstPlaybackPipeline.h"
@@ -14,10 +15,7 @@
 #include "subtitle/LineTable.h"
 
 #include <QCoreApplication>
-#include <QElapsedTimer>
-#include <QEventLoop>
 #include <QTemporaryDir>
-#include <QTimer>
 #include <algorithm>
 #include <cstdio>
 #include <vector>
@@ -129,17 +127,6 @@ Measures measure(const std::vector<Run>& runs) {
     return measures;
 }
 
-template <typename Done> bool runUntil(Done done, int timeoutMs) {
-    QElapsedTimer clock;
-    clock.start();
-    while (!done() && clock.elapsed() < timeoutMs) {
-        QEventLoop loop;
-        QTimer::singleShot(5, &loop, &QEventLoop::quit);
-        loop.exec();
-    }
-    return done();
-}
-
 // One pass through the lesson; the repeat of the last line, at the end of the media, has no
 // next sentence to overrun into and is left out.
 bool playOnce(const QString& mp3, Measures& all) {
@@ -158,11 +145,11 @@ bool playOnce(const QString& mp3, Measures& all) {
     state.bFileLoopPlay = false;
 
     MonitorRecording recording;
-    runUntil([] { return false; }, 300);
+    runEventsFor(300);
     controller.playPause();
     const bool finished =
-        runUntil([&] { return state.playState == kw::kStopped; }, lessonMs() * 2 + 10'000);
-    runUntil([] { return false; }, 300);
+        runEventsUntil([&] { return state.playState == kw::kStopped; }, lessonMs() * 2 + 10'000);
+    runEventsFor(300);
     Measures measures = measure(runsOf(recording.stop().left));
     if (!finished || measures.overrunMs.size() != kLines) {
         std::fprintf(stderr, "round lost: %s, heard %zu of %d repeats\n",

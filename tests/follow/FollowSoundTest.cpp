@@ -1,6 +1,7 @@
 // The follow-read window with the real recorder and players on the private sound server: what
 // the user hears of the reference, and what they recorded and hear back.
 #include "FakeRepeatView.h"
+#include "RunEvents.h"
 #include "SoundFiles.h"
 #include "TempDir.h"
 #include "follow/FollowActivity.h"
@@ -14,13 +15,10 @@
 #include "subtitle/LineTable.h"
 
 #include <QApplication>
-#include <QElapsedTimer>
-#include <QEventLoop>
 #include <QFileInfo>
 #include <QMainWindow>
 #include <QPointer>
 #include <QTest>
-#include <QTimer>
 #include <gtest/gtest.h>
 
 using namespace kwtest;
@@ -33,22 +31,6 @@ constexpr int kGapMs = 60;
 constexpr int kLineHz[] = {500, 700, 900};
 constexpr int kVoiceHz = 1000;
 constexpr int kWindow = kRate / 100; // 10 ms
-
-// Runs the event loop until `done` holds or `timeoutMs` passes.
-template <typename Done> bool spinUntil(Done done, int timeoutMs) {
-    QElapsedTimer clock;
-    clock.start();
-    while (!done() && clock.elapsed() < timeoutMs) {
-        QEventLoop loop;
-        QTimer::singleShot(5, &loop, &QEventLoop::quit);
-        loop.exec();
-    }
-    return done();
-}
-
-void spin(int ms) {
-    spinUntil([] { return false; }, ms);
-}
 
 // 10 ms windows in which `hz` is the loudest of the candidate tones.
 int windowsOf(const std::vector<float>& sound, int hz, std::initializer_list<int> candidates) {
@@ -115,7 +97,7 @@ protected:
     void press(Qt::Key key) { QTest::keyClick(follow, key); }
     int followState() const { return follow->activity().followState(); }
     bool waitForIdle(int timeoutMs) {
-        return spinUntil([this] { return followState() == FollowActivity::kIdle; }, timeoutMs);
+        return runEventsUntil([this] { return followState() == FollowActivity::kIdle; }, timeoutMs);
     }
 
     // Records from the monitor while the user "speaks" a tone into the sink for `ms`.
@@ -125,10 +107,10 @@ protected:
         kw::Player voice(kw::gst::newPlaybackPipeline());
         ASSERT_EQ(voice.open(voicePath, nullptr, kw::Parser::Preferred), kw::result::kOk);
         ASSERT_EQ(voice.run(), kw::result::kOk);
-        spin(100);
+        runEventsFor(100);
         press(Qt::Key_Down);
         ASSERT_EQ(followState(), FollowActivity::kRecording);
-        spin(ms);
+        runEventsFor(ms);
         press(Qt::Key_Down);
         voice.stop();
         ASSERT_EQ(followState(), FollowActivity::kIdle);
@@ -155,11 +137,11 @@ protected:
 TEST_F(FollowSoundTest, TheReferenceIsTheCurrentSentenceAndStopsAtItsEnd) {
     state.curLine = 1;
     MonitorRecording monitor;
-    spin(200);
+    runEventsFor(200);
     press(Qt::Key_Up);
     ASSERT_EQ(followState(), FollowActivity::kPlayingReference);
     EXPECT_TRUE(waitForIdle(3000));
-    spin(300);
+    runEventsFor(300);
     const Sound heard = monitor.stop();
 
     const auto tones = {kLineHz[0], kLineHz[1], kLineHz[2]};
@@ -175,7 +157,7 @@ TEST_F(FollowSoundTest, RecordCompareAndRecordAgain) {
     EXPECT_NEAR(double(recordingLengthMs()), 2000.0, 250.0);
 
     MonitorRecording monitor;
-    spin(200);
+    runEventsFor(200);
     press(Qt::Key_Tab);
     ASSERT_EQ(followState(), FollowActivity::kPlayingRecording);
     EXPECT_TRUE(waitForIdle(4000));

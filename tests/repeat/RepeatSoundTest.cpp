@@ -1,6 +1,7 @@
 // Sentence playback through the real GStreamer player into the null sink, checked by listening
 // to the sink's monitor.
 #include "FakeRepeatView.h"
+#include "RunEvents.h"
 #include "SoundFiles.h"
 #include "TempDir.h"
 #include "playback/Player.h"
@@ -9,9 +10,6 @@
 #include "repeat/RepeatController.h"
 #include "subtitle/LineTable.h"
 
-#include <QElapsedTimer>
-#include <QEventLoop>
-#include <QTimer>
 #include <gtest/gtest.h>
 
 using namespace kwtest;
@@ -31,18 +29,6 @@ std::vector<Segment> lessonSegments() {
         segments.push_back({hz, kLineMs - kGapMs});
     }
     return segments;
-}
-
-// Runs the event loop until `done` holds or `timeoutMs` passes.
-template <typename Done> bool runUntil(Done done, int timeoutMs) {
-    QElapsedTimer clock;
-    clock.start();
-    while (!done() && clock.elapsed() < timeoutMs) {
-        QEventLoop loop;
-        QTimer::singleShot(5, &loop, &QEventLoop::quit);
-        loop.exec();
-    }
-    return done();
 }
 
 // The lines heard, in order: every stretch of at least 100 ms of one line's tone, counted once.
@@ -91,11 +77,11 @@ TEST(RepeatSound, ListenerHearsEveryLineTwice) {
     state.bFileLoopPlay = false;
 
     MonitorRecording recording;
-    runUntil([] { return false; }, 200);
+    runEventsFor(200);
     controller.playPause();
     ASSERT_EQ(state.playState, kw::kPlaying);
-    EXPECT_TRUE(runUntil([&] { return state.playState == kw::kStopped; }, 15000));
-    runUntil([] { return false; }, 200);
+    EXPECT_TRUE(runEventsUntil([&] { return state.playState == kw::kStopped; }, 15000));
+    runEventsFor(200);
     const Sound sound = recording.stop();
 
     EXPECT_EQ(linesHeard(sound.left), (std::vector<int>{1, 1, 2, 2, 3, 3, 4, 4}));
