@@ -245,6 +245,9 @@ void GstPlaybackPipeline::teardown() {
 }
 
 ResultCode GstPlaybackPipeline::changeState(GstState state) {
+    // A restart that could not rebuild (the file gone meanwhile) leaves nothing to drive.
+    if (!pipeline_)
+        return result::kUnexpected;
     bridge_->clearLastError();
     if (gst_element_set_state(pipeline_.get(), state) != GST_STATE_CHANGE_FAILURE)
         return result::kOk;
@@ -299,6 +302,8 @@ void GstPlaybackPipeline::restartAt(std::int64_t ns) {
 }
 
 void GstPlaybackPipeline::seek(std::int64_t ns) {
+    if (!pipeline_)
+        return;
     bridge_->newEpoch();
     endOfStream_ = false;
     const auto flags = static_cast<GstSeekFlags>(GST_SEEK_FLAG_FLUSH | GST_SEEK_FLAG_ACCURATE);
@@ -322,13 +327,15 @@ std::int64_t GstPlaybackPipeline::positionNs() const {
 
 ResultCode GstPlaybackPipeline::setGain(double gain) {
     gainSetting_ = gain;
-    g_object_set(volume_, "volume", gain, nullptr);
+    if (volume_ != nullptr)
+        g_object_set(volume_, "volume", gain, nullptr);
     return result::kOk;
 }
 
 void GstPlaybackPipeline::setPanorama(double panorama) {
     panoramaSetting_ = panorama;
-    g_object_set(panorama_, "panorama", static_cast<gfloat>(panorama), nullptr);
+    if (panorama_ != nullptr)
+        g_object_set(panorama_, "panorama", static_cast<gfloat>(panorama), nullptr);
 }
 
 void GstPlaybackPipeline::onBusMessage(GstMessage* message, bool current) {

@@ -246,3 +246,16 @@ TEST_F(PlayerSound, ResumeAfterALongPauseIsHeardAtOnce) {
     ASSERT_LT(onset, sound.left.size());
     EXPECT_LT(double(onset) * 1000 / kRate, 100.0 + 60.0) << "not the pause played back as silence";
 }
+
+// What a pipeline is left as when it could not be rebuilt (its file gone meanwhile): every
+// command is refused or ignored, none crashes.
+TEST(PlaybackPipelineUnbuilt, CommandsAreRefusedOrIgnored) {
+    const std::unique_ptr<PlaybackPipeline> pipeline = gst::newPlaybackPipeline();
+    EXPECT_TRUE(failed(pipeline->run()));
+    EXPECT_TRUE(failed(pipeline->pause()));
+    pipeline->seek(1'000'000);
+    EXPECT_EQ(pipeline->setGain(0.5), result::kOk);
+    pipeline->setPanorama(-1);
+    EXPECT_EQ(pipeline->positionNs(), 0);
+    EXPECT_FALSE(pipeline->endOfStream());
+}
