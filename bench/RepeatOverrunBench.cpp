@@ -186,8 +186,8 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "lame could not make the lesson\n");
         return 1;
     }
-    // The null sink sometimes stalls a stream for a second or more; such a round says nothing
-    // about the player and is left out.
+    // A round disturbed by a stalled stream or by a pipeline restart after a clock leap says
+    // nothing about repeat timing and is left out (it is reported on stderr).
     Measures all;
     for (int round = 0; round < rounds; ++round)
         playOnce(mp3, all);
